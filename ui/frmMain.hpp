@@ -1,0 +1,112 @@
+#pragma once
+
+// frmMain, Quadrel's one window.
+//
+// How a keystroke flows: a key typed into data field i reaches eventFilter(), which hands it to
+// txtDati_KeyPress(i): digits go in, "," and "." go in as the locale's decimal mark, other
+// printable characters are dropped, and keys that are not printable characters (editing keys,
+// shortcuts, paste) pass untouched. When the text changes, txtDati_Change(i) runs Recalc(i) only
+// while field i is the window's focused control, so the program's own writes never recalculate
+// (apart from one nesting when a focus move lands in the field being written). Recalc reads the six
+// texts and the lock options, asks the core (RecalcWrites) for the writes, and applies them in
+// order. Focus events reach txtDati_GotFocus / txtDati_LostFocus only when the focused control of
+// the window really changes: a context menu or a switch to another program is not a focus move.
+//
+// Construction is split in four steps: create the controls, place them from the twips layout,
+// connect them, then Form_Load (decimal mark, default ratio, title, Italian captions).
+
+#include "core/recalc.hpp"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quadrel {
+
+class ImageBox;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The index of the first flag whose tag equals `l` without regard to letter case, or -1.
+    short Lang2Index(const QString &l) const;
+
+    // The window's tag: the current language code ("it" or "uk"), empty before the first switch.
+    const QString &tag() const { return tag_; }
+
+    // The decimal mark in use (the first character of the locale's decimal mark).
+    const QString &decimalSep() const { return decimalSepQ_; }
+    double ratio() const { return ratio_; }
+    short lastField() const { return lastField_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Construction.
+    void createControls();
+    void placeControls();
+    void connectControls();
+    void Form_Load();
+
+    // Language switching.
+    void imgLang_Click(short index);
+    void HighlightFlag(short index, bool on);
+
+    // Field editing.
+    bool txtDati_KeyPress(int i, QKeyEvent *event);
+    void txtDati_Change(int i);
+    void txtDati_GotFocus(int i);
+    void txtDati_LostFocus(int i);
+    bool txtRatio_KeyPress(QKeyEvent *event);
+    void txtRatio_Change();
+    void txtRatio_LostFocus();
+    void cmdDefaultRatio_Click();
+    void cmdClose_Click();
+    void Recalc(int index);
+
+    QWidget *activeControl() const;
+    LockChoices lockChoices() const;
+
+    // Controls, with the names and indices of the layout.
+    std::array<QLineEdit *, kFieldCount> txtDati{};
+    std::array<QLabel *, kFieldCount> lblLabels{};
+    std::array<ImageBox *, 2> imgLang{};
+    std::array<QRadioButton *, 2> opzP{};
+    std::array<QRadioButton *, 2> opzD{};
+    std::array<QRadioButton *, 2> opzR{};
+    std::array<QFrame *, 5> lnLines{};
+    QLineEdit *txtRatio = nullptr;
+    QLabel *lblRatio = nullptr;
+    QLabel *lblOptions = nullptr;
+    QLabel *lblAuthor = nullptr;
+    QPushButton *cmdDefaultRatio = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QFrame *fraP = nullptr;
+    QFrame *fraD = nullptr;
+    QFrame *fraR = nullptr;
+
+    // Window state.
+    QString tag_;                     // current language code
+    std::array<QString, kFieldCount> fieldTag_; // txtDati(i)'s cleaned text on entry
+    std::string decimalSep_;          // UTF-8, one character
+    QString decimalSepQ_;
+    double ratio_ = 0.0;
+    short lastField_ = 0;
+    QWidget *focusedControl_ = nullptr; // the control that last really gained the focus
+};
+
+} // namespace quadrel
