@@ -2,7 +2,7 @@
 #include <QKeyEvent>
 namespace quadrel {
 void frmMain::connectControls() {}
-void frmMain::Form_Load() {}
+void frmMain::Form_Load() { imgLang_Click(0); }
 bool frmMain::eventFilter(QObject *watched, QEvent *event) { return QWidget::eventFilter(watched, event); }
 bool frmMain::txtDati_KeyPress(int, QKeyEvent *) { return false; }
 void frmMain::txtDati_Change(int) {}
