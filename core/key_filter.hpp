@@ -16,8 +16,7 @@ enum class KeyAction {
 // decimal mark, every other character is discarded.
 //   FilterKey(U'7') -> Pass   FilterKey(U'.') -> InsertDecimalMark   FilterKey(U'a') -> Discard
 //   FilterKey(U'\x16') -> Pass   FilterKey(U'\uFF11') -> Discard   FilterKey(U'-') -> Discard
-constexpr KeyAction FilterKey(char32_t c)
-{
+constexpr KeyAction FilterKey(char32_t c) {
     if (c < 32 || c == 127)
         return KeyAction::Pass;
     if (c >= U'0' && c <= U'9')

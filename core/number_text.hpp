@@ -3,8 +3,10 @@
 // The text form of numbers, as the fields show and read them.
 //
 // Every routine takes the decimal mark explicitly: `dec` is the UTF-8 text of exactly one
-// character (",", "." or a non-ASCII mark such as U+066B "٫"). Digits, signs and the exponent
-// letter are always ASCII; no group separator is ever written. Nothing here throws.
+// character (",", "." or a non-ASCII mark such as U+066B "\u066B"), normally the result of
+// DecimalSepFromMark. An empty `dec` counts as "."; one longer than four bytes counts as its first
+// character. Digits, signs and the exponent letter are always ASCII; no group separator is ever
+// written. Nothing here throws on any input.
 
 #include <optional>
 #include <string>
@@ -15,9 +17,12 @@ namespace quadrel {
 // A double, or empty: the value of a field that is blank or holds no number.
 using OptionalNumber = std::optional<double>;
 
-// The decimal mark to use from a locale's own decimal mark: its first character.
+// The decimal mark to use from a locale's own decimal mark: its first character. A mark that is
+// not valid UTF-8, or that the number grammar reads otherwise (a control character, a blank, a
+// digit, "+", "-", "E" or "e"), gives the full stop, so that every number text reads back.
 //   DecimalSepFromMark(",") -> ","     DecimalSepFromMark("\u066B") -> "\u066B"
-//   DecimalSepFromMark(".,") -> "."    DecimalSepFromMark("") -> "."  (also for invalid UTF-8)
+//   DecimalSepFromMark(".,") -> "."    DecimalSepFromMark("") -> "."
+//   DecimalSepFromMark("e") -> "."
 std::string DecimalSepFromMark(std::string_view localeMark);
 
 // The general text form of a finite double, rounded (correctly) to 15 significant digits.
@@ -31,31 +36,43 @@ std::string DecimalSepFromMark(std::string_view localeMark);
 //   NumberText(1.7976931348623157e308, ".") -> "1.79769313486231E+308"
 std::string NumberText(double value, std::string_view dec);
 
-// Reads a whole text as one number: optional blanks, an optional sign, digits with at most one
-// `dec` (at least one digit in all), an optional exponent (E or e, optional sign, digits),
-// optional blanks. Returns the nearest double, or no value for anything else, including a number
-// beyond the double range ("1e400"). A number too small for the range reads as zero.
-//   ParseNumber("5,", ",") -> 5     ParseNumber(",5", ",") -> 0.5     ParseNumber("1e3", ",") -> 1000
-//   ParseNumber("1.5", ",") -> none ParseNumber("", ",") -> none      ParseNumber("1,2,3", ",") -> none
+// Reads a whole text as one number: optional blanks (spaces and tabs), an optional sign, ASCII
+// digits with at most one `dec` (at least one digit in all), an optional exponent (E or e, an
+// optional sign, digits), optional blanks. Returns the nearest double, or no value for anything
+// else, including a number beyond the double range ("1e400"). A number too small for the range
+// reads as zero, and "-0" reads as 0. Reads every text NumberText writes back to a double whose
+// NumberText is the same text.
+//   ParseNumber("5,", ",") -> 5         ParseNumber(",5", ",") -> 0.5
+//   ParseNumber("1e3", ",") -> 1000     ParseNumber(" \t-2 ", ".") -> -2
+//   ParseNumber("1e-400", ".") -> 0     ParseNumber("1e400", ".") -> none
+//   ParseNumber("1.5", ",") -> none     ParseNumber("1,2,3", ",") -> none
+//   ParseNumber("", ",") -> none        ParseNumber("1 2", ".") -> none
 std::optional<double> ParseNumber(std::string_view text, std::string_view dec);
 
-// Tidies a field's text: trims spaces at both ends, takes "," and "." as the decimal mark, and
-// gives NumberText of the number read, or the empty text when the text holds no number.
-// CleanNumber of its own non-empty result gives that result again.
-//   CleanNumber("  7.50 ", ",") -> "7,5"   CleanNumber("0012", ",") -> "12"
-//   CleanNumber("1.234,5", ",") -> ""      CleanNumber("abc", ".") -> ""
+// Tidies a field's text: trims blanks at both ends, takes "," and "." as well as `dec` as the
+// decimal mark (at most one mark in all), and gives NumberText of the number read, or the empty
+// text when the text holds no number. CleanNumber of its own non-empty result gives that result.
+//   CleanNumber("  7.50 ", ",") -> "7,5"    CleanNumber("0012", ",") -> "12"
+//   CleanNumber("1,234", ".") -> "1.234"    CleanNumber("1.234,5", ",") -> ""
+//   CleanNumber("1.2.3", ",") -> ""         CleanNumber("abc", ".") -> ""
+//   CleanNumber("3,14159265358979323", ",") -> "3,14159265358979"
 std::string CleanNumber(std::string_view text, std::string_view dec);
 
-// The number that a field's text holds (the value of its CleanNumber text), or `fallback`.
+// The number that a field's text holds, the value of its CleanNumber text (so rounded to 15
+// significant digits), or `fallback` when it holds none.
 //   s2n("12.5", {}, ",") -> 12.5     s2n("abc", {}, ",") -> empty     s2n("", 3.0, ",") -> 3
+//   s2n("3.14159265358979323", {}, ".") -> 3.14159265358979
 OptionalNumber s2n(std::string_view text, OptionalNumber fallback, std::string_view dec);
 
 // The text shown for `v` with `nDecimali` decimals (a negative count counts as 0): v is scaled by
 // 10^n, rounded to the nearest integer with exact halves to even, scaled back, and written by
 // NumberText. An empty `v` gives the empty text. Fails (no value) when v is not finite or the
-// scaling overflows.
-//   n2s(1524.5, 0, ",") -> "1524"    n2s(0.75, 1, ",") -> "0,8"    n2s(4.0 / 3, 13, ",") -> "1,3333333333333"
-//   n2s(2033.06, -1, ",") -> "2033"  n2s({}, 1, ",") -> ""         n2s(-0.04, 1, ",") -> "0"
+// scaling overflows (1e308 with 1 decimal; any v with more than 308 decimals).
+//   n2s(1524.5, 0, ",") -> "1524"       n2s(1525.5, 0, ",") -> "1526"
+//   n2s(0.75, 1, ",") -> "0,8"          n2s(4.0 / 3, 13, ",") -> "1,3333333333333"
+//   n2s(2033.06, -1, ",") -> "2033"     n2s({}, 1, ",") -> ""
+//   n2s(-0.04, 1, ",") -> "0"           n2s(1e15, 0, ",") -> "1E+15"
+//   n2s(0.00002, 13, ",") -> "2E-05"    n2s(1e308, 1, ",") -> none
 std::optional<std::string> n2s(OptionalNumber v, int nDecimali, std::string_view dec);
 
 } // namespace quadrel

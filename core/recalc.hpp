@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quadrel {
 
@@ -27,9 +28,12 @@ inline constexpr double kCmPerInch = 2.54;
 // of each pair is selected; here any combination is allowed ("neither" runs neither branch, "both"
 // runs the first and then the second).
 struct LockChoices {
-    std::array<bool, 2> opzP{true, false}; // edit of a pixel field: [0] keep Dpi, [1] keep print size
-    std::array<bool, 2> opzD{true, false}; // edit of Dpi: [0] keep pixels, [1] keep print size
-    std::array<bool, 2> opzR{true, false}; // edit of a print size: [0] keep pixels, [1] keep Dpi
+    // Edit of a pixel field: [0] keeps Dpi, [1] keeps the print size.
+    std::array<bool, 2> opzP{true, false};
+    // Edit of Dpi: [0] keeps the pixels, [1] keeps the print size.
+    std::array<bool, 2> opzD{true, false};
+    // Edit of a print size: [0] keeps the pixels, [1] keeps Dpi.
+    std::array<bool, 2> opzR{true, false};
 };
 
 struct FieldWrite {
@@ -41,7 +45,10 @@ struct FieldWrite {
 // The ordered writes of one recalculation: at most six, no allocation beyond the texts.
 class FieldWrites {
 public:
-    void push_back(FieldWrite w) { items_[count_++] = std::move(w); }
+    void push_back(FieldWrite w) {
+        if (count_ < items_.size())
+            items_[count_++] = std::move(w);
+    }
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
     const FieldWrite &operator[](std::size_t i) const { return items_[i]; }
@@ -57,14 +64,17 @@ using FieldValues = std::array<OptionalNumber, kFieldCount>;
 using FieldTexts = std::array<std::string_view, kFieldCount>;
 
 // Derives the other quantities from field `index` and returns the writes: every field but `index`
-// in increasing order (all six for an index outside 0..5), each as n2s with the field's decimals.
-// A failing step while deriving (division by zero, overflow, square root of a negative number)
-// gives no writes; a failure while formatting field k gives the writes before k.
+// in increasing order (all six for an index outside 0..5, which derives nothing), each as n2s with
+// the field's decimals. An empty edited field derives nothing either; the others are rewritten.
+// A failing step while deriving (division by zero, a result too large for a double, the square
+// root of a negative number, a ratio that is not finite where a formula uses it) gives no writes;
+// a failure while formatting field k (n2s fails) gives the writes before k. A value that is not
+// finite counts as empty. No text written is ever "nan", "inf" or "-0".
 FieldWrites RecalcWrites(int index, const FieldValues &values, double ratio,
                          const LockChoices &locks, std::string_view dec);
 
 // The same from the fields' texts, each read with s2n and an empty fallback.
-FieldWrites RecalcWrites(int index, const FieldTexts &texts, double ratio,
-                         const LockChoices &locks, std::string_view dec);
+FieldWrites RecalcWrites(int index, const FieldTexts &texts, double ratio, const LockChoices &locks,
+                         std::string_view dec);
 
 } // namespace quadrel
