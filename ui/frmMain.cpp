@@ -1,17 +1,265 @@
 #include "frmMain.hpp"
+
 #include "image_box.hpp"
+#include "lang/captions.hpp"
+#include "layout.hpp"
+#include "twips.hpp"
+
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <optional>
+
 namespace quadrel {
-frmMain::frmMain(QWidget *parent) : QWidget(parent)
-{
+
+namespace {
+
+// The layout's widths and label heights assume an 8-point dialog font in which "Risoluzione di
+// stampa [DPI]" is about 129 pixels wide. Liberation Sans 8 pt makes it 135 pixels, which still
+// ends before the data fields at 148; the toolkit's default (DejaVu Sans 9 pt) does not.
+constexpr const char *kFontFamily = "Liberation Sans";
+constexpr int kFontPoints = 8;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString fromUtf8(std::optional<std::string_view> text) {
+    return text ? fromUtf8(*text) : QString();
+}
+
+// Gives a control its layout name as object name; members of a control array also carry their
+// index, so that tests and accessibility tools find each one by name and index.
+template <class Widget> Widget *named(Widget *widget, const char *name, int index = -1) {
+    widget->setObjectName(QString::fromLatin1(name));
+    if (index >= 0)
+        widget->setProperty("index", index);
+    return widget;
+}
+
+// A label sizes itself to its text; its left and top stay.
+void setCaption(QLabel *label, const QString &text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+QFrame *makeLine(QWidget *parent, int index, QFrame::Shape shape) {
+    auto *line = named(new QFrame(parent), "lnLines", index);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    return line;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QWidget(parent) {
     createControls();
     placeControls();
     connectControls();
     Form_Load();
 }
+
 frmMain::~frmMain() = default;
-void frmMain::createControls() {}
-void frmMain::placeControls() {}
-short frmMain::Lang2Index(const QString &) const { return -1; }
-void frmMain::imgLang_Click(short) {}
-void frmMain::HighlightFlag(short, bool) {}
+
+void frmMain::createControls() {
+    named(this, "frmMain");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("Quadrel"));
+    setFont(QFont(QString::fromLatin1(kFontFamily), kFontPoints));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/camera-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/images/camera-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+
+    const std::array<const char *, 2> flagPictures{":/images/flag-it.gif", ":/images/flag-uk.gif"};
+    const std::array<std::string_view, 2> flagTags{lang::kItalian, lang::kEnglish};
+    for (short i = 0; i < static_cast<short>(imgLang.size()); ++i) {
+        imgLang[i] = named(new ImageBox(this), "imgLang", i);
+        imgLang[i]->setPicture(QImage(QString::fromLatin1(flagPictures[i])));
+        imgLang[i]->setTag(fromUtf8(flagTags[i]));
+        connect(imgLang[i], &ImageBox::clicked, this, [this, i] { imgLang_Click(i); });
+    }
+
+    for (int i = 0; i < kFieldCount; ++i) {
+        lblLabels[i] = named(new QLabel(this), "lblLabels", i);
+        txtDati[i] = named(new QLineEdit(this), "txtDati", i);
+        lblLabels[i]->setBuddy(txtDati[i]);
+    }
+
+    // Each frame is the parent of its option buttons and so makes them one exclusive group of
+    // their own; a frame only groups, it draws no border and starts hidden.
+    const auto makeFrame = [this](const char *name) {
+        auto *frame = named(new QFrame(this), name);
+        frame->setFrameShape(QFrame::NoFrame);
+        frame->hide();
+        return frame;
+    };
+    fraR = makeFrame("fraR");
+    fraD = makeFrame("fraD");
+    fraP = makeFrame("fraP");
+    const auto makeOptions = [](QFrame *frame, const char *name, std::array<QRadioButton *, 2> &o) {
+        for (int i = 0; i < 2; ++i)
+            o[i] = named(new QRadioButton(frame), name, i);
+        o[0]->setChecked(true);
+    };
+    makeOptions(fraR, "opzR", opzR);
+    makeOptions(fraD, "opzD", opzD);
+    makeOptions(fraP, "opzP", opzP);
+    lnLines[0] = makeLine(fraR, 0, QFrame::VLine);
+    lnLines[1] = makeLine(fraP, 1, QFrame::VLine);
+    lnLines[2] = makeLine(fraD, 2, QFrame::VLine);
+    lnLines[3] = makeLine(fraD, 3, QFrame::VLine);
+    lnLines[4] = makeLine(this, 4, QFrame::HLine);
+
+    // Created after the rule, so it lies above it and its box interrupts the line.
+    lblOptions = named(new QLabel(this), "lblOptions");
+    lblOptions->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblOptions->setLineWidth(1);
+    lblOptions->setIndent(0);
+    lblOptions->setAlignment(Qt::AlignCenter);
+    lblOptions->setAutoFillBackground(true);
+
+    lblRatio = named(new QLabel(this), "lblRatio");
+    txtRatio = named(new QLineEdit(this), "txtRatio");
+    lblRatio->setBuddy(txtRatio);
+    cmdDefaultRatio = named(new QPushButton(this), "cmdDefaultRatio");
+    lblAuthor = named(new QLabel(this), "lblAuthor");
+    cmdClose = named(new QPushButton(this), "cmdClose");
+
+    // The creation captions are the Italian ones.
+    writeCaptions(lang::kItalian);
+}
+
+void frmMain::placeControls() {
+    setFixedSize(twips::toPixels(layout::kClientArea).size());
+    for (const layout::Place &p : layout::kPlaces) {
+        QWidget *widget = control(p.name, p.index);
+        if (auto *image = qobject_cast<ImageBox *>(widget))
+            image->move(p.box.left, p.box.top, p.box.width, p.box.height);
+        else
+            widget->setGeometry(twips::toPixels(p.box));
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            label->adjustSize();
+    }
+    lblOptions->raise();
+
+    // setTabOrder ignores a pair in which either control takes no focus (labels, frames), so the
+    // chain is laid through the focusable controls of the tab order, in its order.
+    QWidget *previous = nullptr;
+    for (const layout::ControlId &id : layout::kTabOrder) {
+        QWidget *next = control(id.name, id.index);
+        if (next->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous != nullptr)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+
+    // Centred on the screen when first shown.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
+    }
+}
+
+QWidget *frmMain::control(std::string_view name, int index) const {
+    const auto element = [index](const auto &array) -> QWidget * {
+        return index >= 0 && index < static_cast<int>(array.size()) ? array[index] : nullptr;
+    };
+    if (name == "txtDati")
+        return element(txtDati);
+    if (name == "lblLabels")
+        return element(lblLabels);
+    if (name == "imgLang")
+        return element(imgLang);
+    if (name == "opzP")
+        return element(opzP);
+    if (name == "opzD")
+        return element(opzD);
+    if (name == "opzR")
+        return element(opzR);
+    if (name == "lnLines")
+        return element(lnLines);
+    const std::array<std::pair<std::string_view, QWidget *>, 9> singles{{
+        {"txtRatio", txtRatio},
+        {"lblRatio", lblRatio},
+        {"lblOptions", lblOptions},
+        {"lblAuthor", lblAuthor},
+        {"cmdDefaultRatio", cmdDefaultRatio},
+        {"cmdClose", cmdClose},
+        {"fraP", fraP},
+        {"fraD", fraD},
+        {"fraR", fraR},
+    }};
+    for (const auto &[singleName, widget] : singles) {
+        if (singleName == name && index < 0)
+            return widget;
+    }
+    return nullptr;
+}
+
+short frmMain::Lang2Index(const QString &l) const {
+    for (short i = 0; i < static_cast<short>(imgLang.size()); ++i) {
+        if (imgLang[i]->tag().compare(l, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+void frmMain::imgLang_Click(short index) {
+    if (index < 0 || index >= static_cast<short>(imgLang.size()))
+        return;
+    // The clicked flag's language is already the current one: nothing changes.
+    if (imgLang[index]->tag() == tag_)
+        return;
+    const short previous = Lang2Index(tag_);
+    tag_ = imgLang[index]->tag();
+    if (previous >= 0)
+        HighlightFlag(previous, false);
+    HighlightFlag(index, true);
+    writeCaptions(tag_.toStdString());
+}
+
+void frmMain::writeCaptions(std::string_view code) {
+    for (int k = 0; k < kFieldCount; ++k) {
+        setCaption(lblLabels[k], fromUtf8(lang::LabelText(k, code)));
+        txtDati[k]->setAccessibleName(lblLabels[k]->text());
+    }
+    opzD[0]->setText(fromUtf8(lang::LockText(code)));
+    for (QRadioButton *option : {opzD[1], opzP[0], opzP[1], opzR[0], opzR[1]})
+        option->setText(opzD[0]->text());
+    setCaption(lblOptions, QLatin1Char(' ') + fromUtf8(lang::OptionsText(code)) + QLatin1Char(' '));
+    setCaption(lblRatio, fromUtf8(lang::RatioText(code)));
+    txtRatio->setAccessibleName(lblRatio->text());
+    cmdDefaultRatio->setText(fromUtf8(lang::DefaultText(code)));
+    setCaption(lblAuthor, fromUtf8(lang::CreditText(code)));
+    cmdClose->setText(fromUtf8(lang::CloseText(code)));
+}
+
+void frmMain::HighlightFlag(short index, bool on) {
+    // Four screen pixels in twips, from the screen's density at the time of the call.
+    const twips::TwipsPerPixel perPixel = twips::twipsPerPixel();
+    const float dx = 4.0F * perPixel.x;
+    const float dy = 4.0F * perPixel.y;
+    ImageBox *flag = imgLang[index];
+    const twips::BoxF box = flag->box();
+    if (on)
+        flag->move(box.left - dx, box.top - dy, box.width + 2.0F * dx, box.height + 2.0F * dy);
+    else
+        flag->move(box.left + dx, box.top + dy, box.width - 2.0F * dx, box.height - 2.0F * dy);
+}
+
 } // namespace quadrel

@@ -17,14 +17,17 @@
 
 #include "core/recalc.hpp"
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <string>
+#include <string_view>
 
 class QFrame;
 class QKeyEvent;
+class QMouseEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -65,6 +68,8 @@ private:
     // Language switching.
     void imgLang_Click(short index);
     void HighlightFlag(short index, bool on);
+    void writeCaptions(std::string_view code); // the seventeen captions, in order
+    QWidget *control(std::string_view name, int index) const; // by layout name and array index
 
     // Field editing.
     bool txtDati_KeyPress(int i, QKeyEvent *event);
@@ -80,6 +85,13 @@ private:
 
     QWidget *activeControl() const;
     LockChoices lockChoices() const;
+
+    // Focus bookkeeping behind the field handlers (frmMain_editing.cpp).
+    int fieldIndex(const QObject *widget) const; // 0..5 for txtDati(i), else -1
+    void controlFocusIn(QWidget *widget, Qt::FocusReason reason);
+    void controlFocusOut(QWidget *widget);
+    void leaveControl(QWidget *widget);
+    bool keepClickSelection(QObject *watched, QMouseEvent *event);
 
     // Controls, with the names and indices of the layout.
     std::array<QLineEdit *, kFieldCount> txtDati{};
@@ -106,7 +118,10 @@ private:
     QString decimalSepQ_;
     double ratio_ = 0.0;
     short lastField_ = 0;
-    QWidget *focusedControl_ = nullptr; // the control that last really gained the focus
+    QWidget *focusedControl_ = nullptr; // the control that really has the focus; null once left
+    QWidget *clickEntered_ = nullptr;   // the field just entered by a mouse press
+    bool clickHeld_ = false;            // that press is still held
+    QPoint clickPos_;
 };
 
 } // namespace quadrel
