@@ -1,0 +1,177 @@
+// Speed of one keystroke in the window: a digit typed into the megapixel field, with all six
+// fields filled, until every write of the recalculation is applied. The floor is the same key
+// event into a plain line edit whose change handler writes five precomputed texts into five
+// other line edits. Both run in the same process on the offscreen platform; the summary compares
+// their medians with the target (at most 1.3 times the floor).
+// Any Google Benchmark flag may be given; the defaults are 10 repetitions of 0.2 s each.
+
+#include "core/recalc.hpp"
+#include "ui/frmMain.hpp"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr double kRatioTarget = 1.3;
+
+// Typing alternates between these two digits, each replacing the whole text, so that every
+// keystroke changes the field and all five written texts.
+constexpr std::array<char, 2> kDigits{'7', '8'};
+
+QLineEdit *fieldOf(QWidget &window, int index) {
+    for (QLineEdit *field : window.findChildren<QLineEdit *>(QStringLiteral("txtDati"))) {
+        if (field->property("index").toInt() == index)
+            return field;
+    }
+    return nullptr;
+}
+
+void typeDigit(QLineEdit *field, char digit) {
+    field->selectAll();
+    QTest::keyClick(field, digit);
+}
+
+void BM_WindowKeystroke(benchmark::State &state) {
+    quadrel::frmMain window;
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("window not active");
+        return;
+    }
+    QLineEdit *megapixels = fieldOf(window, quadrel::Megapixels);
+    fieldOf(window, quadrel::Dpi)->setText(QStringLiteral("300"));
+    typeDigit(megapixels, '8');
+    for (int i = 0; i < quadrel::kFieldCount; ++i) {
+        if (fieldOf(window, i)->text().isEmpty()) {
+            state.SkipWithError("a field is empty");
+            return;
+        }
+    }
+    std::size_t n = 0;
+    for (auto _ : state)
+        typeDigit(megapixels, kDigits[n++ % 2]);
+}
+BENCHMARK(BM_WindowKeystroke);
+
+void BM_PlainLineEditFloor(benchmark::State &state) {
+    QWidget window;
+    std::array<QLineEdit *, quadrel::kFieldCount> fields{};
+    for (int i = 0; i < quadrel::kFieldCount; ++i) {
+        fields[i] = new QLineEdit(&window);
+        fields[i]->setGeometry(10, 10 + 25 * i, 100, 20);
+    }
+    // The texts that the recalculation writes for each digit, worked out beforehand.
+    std::map<QString, std::vector<QString>> writes;
+    for (char digit : kDigits) {
+        const std::string typed(1, digit);
+        const quadrel::FieldTexts texts{typed, "", "", "300", "", ""};
+        for (const quadrel::FieldWrite &w :
+             quadrel::RecalcWrites(quadrel::Megapixels, texts, 4.0 / 3, {}, ","))
+            writes[QString(QLatin1Char(digit))].push_back(QString::fromStdString(w.text));
+    }
+    QObject::connect(fields[0], &QLineEdit::textChanged, &window, [&](const QString &text) {
+        const auto it = writes.find(text);
+        if (it == writes.end())
+            return;
+        for (int k = 1; k < quadrel::kFieldCount; ++k)
+            fields[k]->setText(it->second[k - 1]);
+    });
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("window not active");
+        return;
+    }
+    fields[0]->setFocus();
+    typeDigit(fields[0], '8');
+    std::size_t n = 0;
+    for (auto _ : state)
+        typeDigit(fields[0], kDigits[n++ % 2]);
+}
+BENCHMARK(BM_PlainLineEditFloor);
+
+// The console report, which also keeps the median CPU time per keystroke of each benchmark.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    using ConsoleReporter::ConsoleReporter;
+
+    void ReportRuns(const std::vector<Run> &reports) override {
+        ConsoleReporter::ReportRuns(reports);
+        for (const Run &run : reports) {
+            if (run.error_occurred)
+                continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (median || single) {
+                medianUs_[run.run_name.function_name] =
+                    run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) *
+                    1e6;
+                repetitions_ = run.repetitions;
+            }
+        }
+    }
+
+    void PrintSummary() const {
+        const auto window = medianUs_.find("BM_WindowKeystroke");
+        const auto floor = medianUs_.find("BM_PlainLineEditFloor");
+        std::printf("\nsummary: ui keystroke, median CPU time per key of %lld repetitions\n",
+                    repetitions_);
+        if (window != medianUs_.end() && floor != medianUs_.end() && floor->second > 0) {
+            const double ratio = window->second / floor->second;
+            std::printf("summary:   window %.1f us, plain line edit floor %.1f us: ratio %.2f, "
+                        "target at most %.1f: %s\n",
+                        window->second, floor->second, ratio, kRatioTarget,
+                        ratio <= kRatioTarget ? "met" : "NOT met");
+        } else {
+            std::printf("summary:   keystroke: not measured\n");
+        }
+        std::fflush(stdout);
+    }
+
+private:
+    std::map<std::string, double> medianUs_;
+    long long repetitions_ = 1;
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The comma is the decimal mark in both benchmarks.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication app(argc, argv);
+
+    // The defaults go first so that flags given on the command line override them.
+    std::vector<char *> args{argv[0]};
+    std::string defaults[] = {"--benchmark_repetitions=10", "--benchmark_min_time=0.2",
+                              "--benchmark_report_aggregates_only=true"};
+    for (std::string &d : defaults)
+        args.push_back(d.data());
+    for (int i = 1; i < argc; ++i)
+        args.push_back(argv[i]);
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 1;
+    SummaryReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                                   : benchmark::ConsoleReporter::OO_Tabular);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintSummary();
+    benchmark::Shutdown();
+    return 0;
+}
