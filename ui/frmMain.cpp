@@ -10,8 +10,10 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -52,6 +54,14 @@ void setCaption(QLabel *label, const QString &text) {
     label->adjustSize();
 }
 
+// Reads one of the program's pictures. Naming the format and turning off detection by content
+// keeps Qt from loading every image plugin at start-up just to probe them.
+QImage loadPicture(const char *path, const char *format) {
+    QImageReader reader(QString::fromLatin1(path), format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QFrame *makeLine(QWidget *parent, int index, QFrame::Shape shape) {
     auto *line = named(new QFrame(parent), "lnLines", index);
     line->setFrameShape(shape);
@@ -80,15 +90,15 @@ void frmMain::createControls() {
     setWindowTitle(QStringLiteral("Quadrel"));
     setFont(QFont(QString::fromLatin1(kFontFamily), kFontPoints));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/images/camera-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/images/camera-32.png"), QSize(32, 32));
+    icon.addPixmap(QPixmap::fromImage(loadPicture(":/images/camera-16.png", "png")));
+    icon.addPixmap(QPixmap::fromImage(loadPicture(":/images/camera-32.png", "png")));
     setWindowIcon(icon);
 
     const std::array<const char *, 2> flagPictures{":/images/flag-it.gif", ":/images/flag-uk.gif"};
     const std::array<std::string_view, 2> flagTags{lang::kItalian, lang::kEnglish};
     for (short i = 0; i < static_cast<short>(imgLang.size()); ++i) {
         imgLang[i] = named(new ImageBox(this), "imgLang", i);
-        imgLang[i]->setPicture(QImage(QString::fromLatin1(flagPictures[i])));
+        imgLang[i]->setPicture(loadPicture(flagPictures[i], "gif"));
         imgLang[i]->setTag(fromUtf8(flagTags[i]));
         connect(imgLang[i], &ImageBox::clicked, this, [this, i] { imgLang_Click(i); });
     }
