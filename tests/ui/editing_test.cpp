@@ -1,564 +1,263 @@
-// Live editing, start-up and close of the window, through real key and mouse events.
+// Start-up, live editing, focus handling and close of the window through real key and mouse
+// events, and a long run of random events checking what must always hold.
 
-#include "ui/frmMain.hpp"
+#include "ui_test_support.hpp"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFrame>
-#include <QKeySequence>
-#include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 
-#include <gtest/gtest.h>
+#include "core/number_text.hpp"
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <array>
+#include <random>
 
-// Readable values in failure messages.
-void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
-void PrintTo(const QStringList &texts, std::ostream *os) {
-    *os << '{' << texts.join(QLatin1String("|")).toStdString() << '}';
-}
-
+namespace quadrel {
 namespace {
 
-using quadrel::frmMain;
+using test::click;
+using test::type;
 
-const QLocale kItalian(QLocale::Italian, QLocale::Italy);
-const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-
-// "%" in an expected text stands for the locale's decimal mark.
-QString withMark(QString text, const QString &mark) {
-    return text.replace(u'%', mark);
-}
-
-class Window {
-public:
-    explicit Window(const QLocale &locale) {
-        QLocale::setDefault(locale);
-        window_ = std::make_unique<frmMain>();
-        window_->show();
-        active_ = QTest::qWaitForWindowActive(window_.get());
-    }
-    ~Window() {
-        window_.reset();
-        QLocale::setDefault(QLocale::system());
-    }
-
-    frmMain &operator*() const { return *window_; }
-    frmMain *operator->() const { return window_.get(); }
-    bool active() const { return active_; }
-
-    template <class T> T *find(const char *name, int index = -1) const {
-        for (T *w : window_->findChildren<T *>(QString::fromLatin1(name))) {
-            if (index < 0 || w->property("index").toInt() == index)
-                return w;
-        }
-        return nullptr;
-    }
-    QLineEdit *field(int i) const { return find<QLineEdit>("txtDati", i); }
-    QLineEdit *ratioField() const { return find<QLineEdit>("txtRatio"); }
-    QFrame *frame(const char *name) const { return find<QFrame>(name); }
-    QWidget *focused() const { return window_->focusWidget(); }
-
-    // Real input to whatever has the focus.
-    void type(const QString &text) const {
-        for (QChar c : text) {
-            if (c.unicode() < 128)
-                QTest::keyClick(focused(), c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(c),
-                                    Qt::NoModifier);
-        }
-    }
-    void key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
-        QTest::keyClick(focused(), key, mods);
-    }
-    void click(QWidget *w) const {
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
-    // Clicks field i and replaces its text by typing.
-    void enter(int i, const QString &text) const {
-        click(field(i));
-        type(text);
-    }
-
-    QStringList texts() const {
-        QStringList out;
-        for (int i = 0; i < quadrel::kFieldCount; ++i)
-            out << field(i)->text();
-        return out;
-    }
-
-private:
-    std::unique_ptr<frmMain> window_;
-    bool active_ = false;
-};
-
-TEST(StartUp, PreparesTheWindowBeforeTheFirstEntry) {
+TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
     struct Case {
         QLocale locale;
-        QString mark;
-        QString ratioText;
+        const char *mark;
+        const char *ratioText;
     };
-    for (const Case &c :
-         {Case{kItalian, ",", "1,3333333333333"}, Case{kEnglish, ".", "1.3333333333333"}}) {
-        Window w(c.locale);
-        ASSERT_TRUE(w.active());
-        EXPECT_EQ(w->windowTitle(), "Quadrel v1.0 rev.7");
-        EXPECT_EQ(w->decimalSep(), c.mark);
-        EXPECT_EQ(w->ratio(), 4.0 / 3.0);
-        EXPECT_EQ(w->tag(), "it");
+    for (const Case &c : {Case{test::kItalian, ",", "1,3333333333333"},
+                          Case{test::kEnglish, ".", "1.3333333333333"}}) {
+        test::Window w(c.locale);
+        ASSERT_TRUE(w.active);
+        EXPECT_EQ(w.windowTitle(), "Quadrel v1.0 rev.7");
+        EXPECT_EQ(w.decimalSep(), c.mark);
         EXPECT_EQ(w.ratioField()->text(), c.ratioText);
-        // The first focus is a real entry into the megapixel field.
-        EXPECT_EQ(w.focused(), w.field(0));
-        EXPECT_EQ(w->lastField(), 0);
-        EXPECT_TRUE(w.frame("fraP")->isVisible());
-        EXPECT_FALSE(w.frame("fraD")->isVisible());
-        EXPECT_FALSE(w.frame("fraR")->isVisible());
-        EXPECT_EQ(w.texts(), QStringList({"", "", "", "", "", ""}));
+        EXPECT_EQ(w.ratio(), 4.0 / 3.0);
+        EXPECT_EQ(QApplication::focusWidget(), w.field(0));
+        EXPECT_EQ(w.lastField(), 0);
+        EXPECT_TRUE(w.get("fraP")->isVisible());
+        EXPECT_TRUE(w.get("fraD")->isHidden() && w.get("fraR")->isHidden());
+        EXPECT_EQ(w.texts(), "|||||");
+        // The default button sets 4/3 without recalculating; leaving field 1 for it recalculated
+        // under ratio 2.
+        w.enter(kFieldCount, "ⓐ2");
+        w.enter(1, "4000");
+        click(w.get("cmdDefaultRatio"));
+        EXPECT_EQ(w.ratioField()->text(), c.ratioText);
+        EXPECT_EQ(w.ratio(), 4.0 / 3.0);
+        EXPECT_EQ(w.texts(), "8|4000|2000|||");
+        click(w.get("cmdClose"));
+        EXPECT_FALSE(w.isVisible());
     }
 }
 
-TEST(StartUp, CloseButtonClosesTheWindow) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    w.enter(0, "8");
-    w.click(w.find<QPushButton>("cmdClose"));
-    EXPECT_FALSE(w->isVisible());
-}
-
-// Keys typed into an empty field, in both locales, for a data field and the ratio field.
+// Keys typed into an empty data field and the ratio field, in both locales. Pasted text is not
+// filtered: the clipboard holds "-1e3 x" unless a case copies.
 TEST(KeyFilter, LetsOnlyDigitsAndTheDecimalMarkIn) {
-    struct Case {
-        const char *what;
-        std::function<void(const Window &)> keys;
-        QString expected; // "%" is the decimal mark
-    };
-    const std::vector<Case> cases{
-        {"digits", [](const Window &w) { w.type("0123456789"); }, "0123456789"},
-        {"letters, blank, signs", [](const Window &w) { w.type("a Z-+e*"); }, ""},
-        {"full stop", [](const Window &w) { w.type("1.5"); }, "1%5"},
-        {"comma", [](const Window &w) { w.type("1,5"); }, "1%5"},
-        {"second mark is not stopped", [](const Window &w) { w.type("1,2.3"); }, "1%2%3"},
-        {"keypad decimal key",
-         [](const Window &w) {
-             w.type("2");
-             QTest::keyClick(w.focused(), Qt::Key_Period, Qt::KeypadModifier);
-             QTest::keyClick(w.focused(), Qt::Key_5, Qt::KeypadModifier);
-         },
-         "2%5"},
-        {"non-ASCII digits and marks", [](const Window &w) { w.type(QStringLiteral("１٣٫·")); },
-         ""},
-        {"Alt with a letter", [](const Window &w) { w.key(Qt::Key_A, Qt::AltModifier); }, ""},
-        {"Backspace",
-         [](const Window &w) {
-             w.type("123");
-             w.key(Qt::Key_Backspace);
-         },
-         "12"},
-        {"Home, Delete",
-         [](const Window &w) {
-             w.type("123");
-             w.key(Qt::Key_Home);
-             w.key(Qt::Key_Delete);
-         },
-         "23"},
-        {"arrows",
-         [](const Window &w) {
-             w.type("13");
-             w.key(Qt::Key_Left);
-             w.type("2");
-         },
-         "123"},
-        {"Ctrl+A replaced by a mark",
-         [](const Window &w) {
-             w.type("123");
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.type(".");
-         },
-         "%"},
-        {"Ctrl+C, Ctrl+V",
-         [](const Window &w) {
-             w.type("12");
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.key(Qt::Key_C, Qt::ControlModifier);
-             w.key(Qt::Key_End);
-             w.key(Qt::Key_V, Qt::ControlModifier);
-         },
-         "1212"},
-        {"Ctrl+X",
-         [](const Window &w) {
-             w.type("12");
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.key(Qt::Key_X, Qt::ControlModifier);
-         },
-         ""},
-        // The replaced mark is undone together with the digit typed before it, as a typed one is.
-        {"Ctrl+Z after a full stop",
-         [](const Window &w) {
-             w.type("7.");
-             w.key(Qt::Key_Z, Qt::ControlModifier);
-         },
-         ""},
-        {"Ctrl+Z after a comma",
-         [](const Window &w) {
-             w.type("7,");
-             w.key(Qt::Key_Z, Qt::ControlModifier);
-         },
-         ""},
-        {"Ctrl+Z takes back a mark that replaced a selection",
-         [](const Window &w) {
-             w.type("45");
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.type(",");
-             w.key(Qt::Key_Z, Qt::ControlModifier);
-         },
-         "45"},
-        {"pasted text is not filtered",
-         [](const Window &w) {
-             QApplication::clipboard()->setText("-1e3 x");
-             w.key(Qt::Key_V, Qt::ControlModifier);
-         },
-         "-1e3 x"},
-    };
-    for (const QLocale &locale : {kItalian, kEnglish}) {
-        Window w(locale);
-        ASSERT_TRUE(w.active());
+    // clang-format off
+    const std::array<std::pair<const char *, const char *>, 17> cases{{ // keys, text; "%": the mark
+        {"0123456789", "0123456789"}, {"a Z-+e*", ""}, {"1.5", "1%5"}, {"1,5", "1%5"},
+        {"1,2.3", "1%2%3"}, {"2⎖5", "2%5"}, {"１٣٫·", ""}, {"123⌫", "12"}, {"123⇱⌦", "23"},
+        {"13←2", "123"}, {"123ⓐ.", "%"}, {"12ⓐⓒ⇲ⓥ", "1212"}, {"12ⓐⓧ", ""}, {"7.ⓩ", ""},
+        {"7,ⓩ", ""}, {"45ⓐ,ⓩ", "45"}, {"ⓥ", "-1e3 x"}}};
+    // clang-format on
+    for (const QLocale &locale : {test::kItalian, test::kEnglish}) {
+        test::Window w(locale);
+        ASSERT_TRUE(w.active);
         for (QLineEdit *target : {w.field(0), w.ratioField()}) {
-            for (const Case &c : cases) {
-                SCOPED_TRACE(QStringLiteral("%1 in %2, %3")
-                                 .arg(c.what, target->objectName(), locale.name())
-                                 .toStdString());
-                w.click(target);
+            for (const auto &[keys, text] : cases) {
+                click(target);
                 target->setText(QString()); // no undo history either
-                c.keys(w);
-                EXPECT_EQ(target->text(), withMark(c.expected, w->decimalSep()));
+                QApplication::clipboard()->setText(QStringLiteral("-1e3 x"));
+                type(QString::fromUtf8(keys));
+                EXPECT_EQ(target->text(), QString::fromUtf8(text).replace(u'%', w.decimalSep()))
+                    << keys << " in " << test::describe(target) << ", "
+                    << locale.name().toStdString();
             }
         }
     }
 }
 
-TEST(FieldEditing, TypingRecalculatesOnEveryKeystroke) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
+// Each step clicks field `click` (-1: none; kFieldCount: the ratio field), types `keys` and
+// expects the six data fields' texts.
+TEST(FieldEditing, FieldsRecalculateWhileTypedAndTidyWhenLeft) {
     struct Step {
-        const char *key;
-        QStringList texts;
+        int click;
+        const char *keys;
+        const char *texts;
     };
-    // The typed field is never written; a text without a number derives nothing. The program's
-    // writes into the other fields start no recalculation of their own: PixelsX 3266 would give
-    // PixelsY 2450.
-    const std::vector<Step> steps{
-        {"3", {"3", "2000", "1500", "", "", ""}},
-        {",", {"3,", "2000", "1500", "", "", ""}},
-        {"1", {"3,1", "2033", "1525", "", "", ""}},
-        {",", {"3,1,", "2033", "1525", "", "", ""}},
+    // clang-format off
+    const Step steps[] = {
+        // The typed field is never written; a text without a number derives nothing; the program's
+        // own writes start no recalculation (PixelsX 3266 would give PixelsY 2450).
+        {-1, "3", "3|2000|1500|||"}, {-1, ",", "3,|2000|1500|||"}, {-1, "1", "3,1|2033|1525|||"},
+        {-1, ",", "3,1,|2033|1525|||"}, {-1, "ⓐ8", "8|3266|2449|||"},
+        // Leaving tidies and recalculates; Tab and click select the whole text they enter; a field
+        // emptied and left gets its text on entry back.
+        {-1, "ⓐ0012⇥", "12|4000|3000|||"}, {-1, "2", "0|2|2|||"}, {-1, "⌫⇥", "12|4000|3000|||"},
+        {1, "5", "0|5|4|||"},
+        // A focus move into the field that Recalc(2) writes nests Recalc(1) inside it.
+        {6, "ⓐ0,1", "0|5|50|||"}, {2, "1501", "0,2|150|1501|||"}, {-1, "⇥⇤2000,,", "0,4|200|2000,,|||"},
+        {-1, "⇤", "0,2|150|1500|||"},
+        // Leaving a field without typing still recalculates from it.
+        {4, "27,66", "0,2|141|1414|13|27,66|276,6"}, {5, "", "0,2|141|1414|13|27,66|276,6"},
+        {0, "", "0,2|141|1414|13|27,7|276,6"},
     };
+    // clang-format on
+    test::Window w;
+    ASSERT_TRUE(w.active);
     for (const Step &s : steps) {
-        w.type(s.key);
-        EXPECT_EQ(w.texts(), s.texts) << "after " << s.key;
+        if (s.click >= 0)
+            click(w.field(s.click));
+        type(QString::fromUtf8(s.keys));
+        EXPECT_EQ(w.texts(), QString::fromUtf8(s.texts)) << s.click << " " << s.keys;
     }
-    w.field(0)->selectAll();
-    w.type("8");
-    EXPECT_EQ(w.texts(), QStringList({"8", "3266", "2449", "", "", ""}));
-    EXPECT_EQ(w->lastField(), 0);
 }
 
-TEST(FieldEditing, EnteringSelectsAndLeavingTidiesAndRecalculates) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    w.type("0012");
-    EXPECT_EQ(w.field(0)->text(), "0012");
-    w.key(Qt::Key_Tab);
-    EXPECT_EQ(w.focused(), w.field(1));
-    EXPECT_EQ(w.texts(), QStringList({"12", "4000", "3000", "", "", ""}));
-
-    // Tab selects the whole text, so the first digit replaces it.
-    EXPECT_EQ(w.field(1)->selectedText(), "4000");
-    w.type("2");
-    EXPECT_EQ(w.texts(), QStringList({"0", "2", "2", "", "", ""}));
-
-    // Emptied and left: the text on entry comes back and the figures follow it.
-    w.key(Qt::Key_Backspace);
-    EXPECT_EQ(w.field(1)->text(), "");
-    w.key(Qt::Key_Tab);
-    EXPECT_EQ(w.texts(), QStringList({"12", "4000", "3000", "", "", ""}));
-
-    // A mouse click enters a field with the whole text selected as well.
-    w.click(w.field(1));
-    EXPECT_EQ(w.field(1)->selectedText(), "4000");
-    w.type("4");
-    EXPECT_EQ(w.field(1)->text(), "4");
-
-    // Leaving a field without typing still recalculates from it.
-    w.click(w.field(4));
-    w.type("27,66");
-    EXPECT_EQ(w.field(5)->text(), "20,7");
-    w.click(w.field(5));
-    EXPECT_EQ(w.field(4)->text(), "27,66");
-    w.click(w.field(0));
-    EXPECT_EQ(w.field(4)->text(), "27,6");
-}
-
-TEST(FieldEditing, ShowsTheLockFrameOfTheEnteredField) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    const char *frames[] = {"fraP", "fraD", "fraR"};
-    const char *expected[] = {"fraP", "fraP", "fraP", "fraD", "fraR", "fraR"};
-    for (int i : {3, 5, 2, 4, 1, 0}) {
-        w.click(w.field(i));
-        for (const char *f : frames)
-            EXPECT_EQ(w.frame(f)->isVisible(), qstrcmp(f, expected[i]) == 0) << i << " " << f;
-        EXPECT_EQ(w->lastField(), i);
-    }
-    // Moving on to a control that is no data field leaves the frame as it is.
-    w.click(w.field(5));
-    w.click(w.ratioField());
-    EXPECT_TRUE(w.frame("fraR")->isVisible()); // left as the last data field showed it
-    EXPECT_EQ(w->lastField(), 5);
-}
-
-// Moving the focus from field 2 to field 1 lands in the field that Recalc(2) writes, so Recalc(1)
-// runs inside it and its figures stand for the fields up to 2.
-TEST(FieldEditing, FocusMoveIntoAWrittenFieldNestsOneRecalculation) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    w.click(w.ratioField());
-    w.key(Qt::Key_A, Qt::ControlModifier);
-    w.type("0,1");
-    w.enter(2, "1501");
-    EXPECT_EQ(w.texts(), QStringList({"0,2", "150", "1501", "", "", ""}));
-    w.key(Qt::Key_Tab);
-    w.key(Qt::Key_Backtab);
-    w.type("2000,,"); // no number: field 1 keeps 200
-    EXPECT_EQ(w.field(1)->text(), "200");
-    w.key(Qt::Key_Backtab);
-    // Field 2 goes back to 1501, Recalc(2) writes 150 into field 1, and Recalc(1) derives 1500.
-    EXPECT_EQ(w.texts(), QStringList({"0,2", "150", "1500", "", "", ""}));
-    EXPECT_EQ(w.field(1)->selectedText(), "150");
-}
-
-TEST(RatioField, EveryPositiveNumberTypedBecomesTheRatio) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    w.enter(1, "4000");
-    w.click(w.ratioField());
-    w.key(Qt::Key_A, Qt::ControlModifier);
-    w.key(Qt::Key_Delete);
-    EXPECT_EQ(w->ratio(), 4.0 / 3.0);
-    struct Step {
-        const char *key;
-        double ratio;
-        QString pixelsY;
-    };
-    // 0 and "0," hold no usable ratio and are passed over.
-    for (const Step &s : {Step{"0", 4.0 / 3.0, "3000"}, Step{",", 4.0 / 3.0, "3000"},
-                          Step{"5", 0.5, "8000"}, Step{"0", 0.5, "8000"}}) {
-        w.type(s.key);
-        EXPECT_EQ(w->ratio(), s.ratio) << s.key;
-        EXPECT_EQ(w.field(2)->text(), s.pixelsY) << s.key;
-        EXPECT_EQ(w.field(1)->text(), "4000");
-    }
-    w.key(Qt::Key_Tab);
-    EXPECT_EQ(w.ratioField()->text(), "0,5");
-
-    // Typing "1,5" after emptying: 1, 1 and 1.5, each time derived from field 1.
-    w.click(w.ratioField());
-    w.key(Qt::Key_A, Qt::ControlModifier);
-    w.type("1,5");
-    EXPECT_EQ(w->ratio(), 1.5);
-    EXPECT_EQ(w.texts(), QStringList({"10,7", "4000", "2667", "", "", ""}));
-}
-
-TEST(RatioField, LeavingShowsTheNumberOrTheCurrentRatio) {
+// Every positive number typed becomes the ratio at once and recalculates from the last data
+// field; 0 and negative numbers are passed over; leaving shows the number tidied, or the ratio.
+TEST(RatioField, TakesPositiveNumbersOnly) {
     struct Case {
-        const char *what;
-        std::function<void(const Window &)> edit;
+        QString keys;
         double ratio;
-        QString shown;
+        const char *pixelsY;
+        const char *shown;
     };
-    const std::vector<Case> cases{
-        {"deleted in one step",
-         [](const Window &w) {
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.key(Qt::Key_Delete);
-         },
-         4.0 / 3.0, "1,33333333333333"},
-        {"deleted key by key",
-         [](const Window &w) {
-             w.key(Qt::Key_End);
-             for (int n = 0; n < 15; ++n)
-                 w.key(Qt::Key_Backspace);
-         },
-         1.0, "1"},
-        {"pasted negative number",
-         [](const Window &w) {
-             QApplication::clipboard()->setText("-2");
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.key(Qt::Key_V, Qt::ControlModifier);
-         },
-         4.0 / 3.0, "1,33333333333333"},
-        {"zero",
-         [](const Window &w) {
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.type("0");
-         },
-         4.0 / 3.0, "1,33333333333333"},
-        {"tidied",
-         [](const Window &w) {
-             w.key(Qt::Key_A, Qt::ControlModifier);
-             w.type("02.50");
-         },
-         2.5, "2,5"},
+    const char *third = "1,33333333333333";
+    const Case cases[] = {
+        {"ⓐ⌦", 4.0 / 3.0, "3000", third},  {"⇲" + QString(15, u'⌫'), 1.0, "4000", "1"},
+        {"ⓐⓥ", 4.0 / 3.0, "3000", third},  {"ⓐ0", 4.0 / 3.0, "3000", third},
+        {"ⓐ0,", 4.0 / 3.0, "3000", third}, {"ⓐ0,5", 0.5, "8000", "0,5"},
+        {"ⓐ0,50", 0.5, "8000", "0,5"},     {"ⓐ02.50", 2.5, "1600", "2,5"},
+        {"ⓐ1,5", 1.5, "2667", "1,5"},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        Window w(kItalian);
-        ASSERT_TRUE(w.active());
-        w.enter(0, "8");
-        const QStringList before = w.texts();
-        w.click(w.ratioField());
-        c.edit(w);
-        EXPECT_EQ(w->ratio(), c.ratio);
-        w.key(Qt::Key_Tab);
-        EXPECT_EQ(w.ratioField()->text(), c.shown);
-        EXPECT_EQ(w->ratio(), c.ratio);
-        for (const QString &text : w.texts())
-            EXPECT_FALSE(text.startsWith('-')) << text.toStdString();
-        if (c.ratio == 4.0 / 3.0) {
-            EXPECT_EQ(w.texts(), before);
-        }
+        test::Window w;
+        ASSERT_TRUE(w.active);
+        w.enter(1, "4000");
+        click(w.ratioField());
+        QApplication::clipboard()->setText(QStringLiteral("-2"));
+        type(c.keys);
+        EXPECT_EQ(w.ratio(), c.ratio) << c.keys.toStdString();
+        EXPECT_EQ(w.field(1)->text() + '|' + w.field(2)->text(), QString("4000|") + c.pixelsY);
+        type("⇥");
+        EXPECT_EQ(w.ratioField()->text(), c.shown) << c.keys.toStdString();
+        EXPECT_EQ(w.ratio(), c.ratio) << c.keys.toStdString();
     }
 }
 
-TEST(RatioField, DefaultButtonSetsFourThirdsWithoutRecalculating) {
-    Window w(kEnglish);
-    ASSERT_TRUE(w.active());
-    w.click(w.ratioField());
-    w.key(Qt::Key_A, Qt::ControlModifier);
-    w.type("2");
-    w.enter(1, "4000");
-    EXPECT_EQ(w.field(2)->text(), "2000");
-    w.click(w.find<QPushButton>("cmdDefaultRatio"));
-    EXPECT_EQ(w.ratioField()->text(), "1.3333333333333");
-    EXPECT_EQ(w->ratio(), 4.0 / 3.0);
-    // Leaving field 1 for the button recalculated under ratio 2; the button itself does not.
-    EXPECT_EQ(w.field(2)->text(), "2000");
-    w.click(w.field(1));
-    w.click(w.field(0));
-    EXPECT_EQ(w.field(2)->text(), "3000");
-}
-
-// Opens the field's context menu as a right click would and runs `inMenu` on the menu once it
-// is open, whether it opens modal or not.
-void withContextMenu(QLineEdit *field, const std::function<void(QMenu *)> &inMenu) {
-    bool done = false;
-    std::function<void()> poll;
-    poll = [&] {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (auto *menu = qobject_cast<QMenu *>(top); menu && menu->isVisible()) {
-                inMenu(menu);
-                done = true;
-                return;
-            }
-        }
-        QTimer::singleShot(0, poll);
-    };
-    QTimer::singleShot(0, poll);
+// Opens the field's context menu as a right click does, picks Paste if asked, and closes it.
+void useContextMenu(QLineEdit *field, bool paste = false) {
     const QPoint at = field->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
     QApplication::sendEvent(field, &event);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction *action : menu->actions()) {
+        if (paste && action->text().endsWith(u'\t' + shortcut))
+            action->trigger();
+    }
+    menu->close();
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
 }
 
-// The menu's action for a standard key, found by the shortcut that its text shows.
-QAction *menuAction(QMenu *menu, QKeySequence::StandardKey key) {
-    const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
-    for (QAction *action : menu->actions()) {
-        if (action->text().endsWith(QLatin1Char('\t') + shortcut))
-            return action;
-    }
-    return nullptr;
-}
-
-TEST(FocusEvents, ContextMenuIsNoFocusMove) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    w.type("0012");
-    withContextMenu(w.field(0), [](QMenu *menu) { menu->close(); });
-    EXPECT_EQ(w.focused(), w.field(0));
-    // Neither tidied (a focus-out) nor selected (a focus-in).
-    EXPECT_EQ(w.field(0)->text(), "0012");
-    EXPECT_FALSE(w.field(0)->hasSelectedText());
-    EXPECT_EQ(w.field(1)->text(), "4000");
-
-    // A paste from the menu recalculates like typing; the pasted text is not filtered.
-    w.field(0)->selectAll();
-    QApplication::clipboard()->setText("8");
-    withContextMenu(w.field(0), [](QMenu *menu) {
-        QAction *paste = menuAction(menu, QKeySequence::Paste);
-        ASSERT_NE(paste, nullptr);
-        paste->trigger();
-        menu->close();
-    });
-    EXPECT_EQ(w.texts(), QStringList({"8", "3266", "2449", "", "", ""}));
-    EXPECT_FALSE(w.field(0)->hasSelectedText());
-    w.type("5");
-    EXPECT_EQ(w.field(0)->text(), "85");
-}
-
-TEST(FocusEvents, AnotherWindowIsNoFocusMove) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    w.type("0012");
+// A context menu or another active window moves no focus: the field is neither tidied (a
+// focus-out) nor selected (a focus-in). A paste from the menu recalculates like typing.
+TEST(FocusEvents, ContextMenuAndOtherWindowsAreNoFocusMoves) {
+    test::Window w;
+    ASSERT_TRUE(w.active);
+    type("0012");
+    useContextMenu(w.field(0));
     QWidget other;
-    other.resize(100, 100);
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&*w));
-    EXPECT_EQ(w.focused(), w.field(0));
-    EXPECT_EQ(w.field(0)->text(), "0012");
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(QApplication::focusWidget(), w.field(0));
+    EXPECT_EQ(w.texts(), "0012|4000|3000|||");
     EXPECT_FALSE(w.field(0)->hasSelectedText());
-    w.type("3");
-    EXPECT_EQ(w.field(0)->text(), "00123");
-
-    // A move made while the window is inactive is caught up on activation: the field left is
-    // tidied and recalculated before the new one is entered.
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    w.field(3)->setFocus(Qt::OtherFocusReason);
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&*w));
-    EXPECT_EQ(w.field(0)->text(), "123");
-    EXPECT_EQ(w.field(1)->text(), "12806");
-    EXPECT_EQ(w->lastField(), 3);
-    EXPECT_TRUE(w.frame("fraD")->isVisible());
+    type("ⓐ");
+    QApplication::clipboard()->setText(QStringLiteral("8"));
+    useContextMenu(w.field(0), true);
+    EXPECT_EQ(w.texts(), "8|3266|2449|||");
+    type("5");
+    EXPECT_EQ(w.field(0)->text(), "85");
 }
 
-TEST(FocusEvents, ButtonsAndOptionsAreFocusMoves) {
-    Window w(kItalian);
-    ASSERT_TRUE(w.active());
-    w.type("0012");
-    auto *option = w.find<QRadioButton>("opzP", 1);
-    w.click(option);
-    EXPECT_TRUE(option->isChecked());
-    EXPECT_EQ(w.field(0)->text(), "12"); // left for the option
-    w.click(w.field(0));
-    EXPECT_EQ(w.field(0)->selectedText(), "12"); // entered again
+TEST(Monkey, NothingBadEverShows) {
+    // clang-format off
+    const std::array<QString, 13> junk{"1e400", "-0", "NaN", "∞", "１２", "-1e-400", "-8", " 12.5 ",
+        "inf", "1,2.3", "1.7976931348623157e308", "-0,0", QString(300, u'9')};
+    // clang-format on
+    const QString keys = QString::fromUtf8("0123456789,.,.⌫⌦⇱ⓐⓩⓧ⇥⇤"); // see test::type
+    const QString other = QString::fromUtf8("éß∞٣١٫·１−");
+    const std::array<const char *, 3> frames{"fraP", "fraD", "fraR"};
+    const auto seed = qEnvironmentVariableIsSet("QUADREL_MONKEY_SEED")
+                          ? uint(qEnvironmentVariableIntValue("QUADREL_MONKEY_SEED"))
+                          : 20240607U;
+    for (const QLocale &locale : {test::kItalian, test::kEnglish}) { // 10,000 events in each
+        test::Window w(locale);
+        ASSERT_TRUE(w.active);
+        std::vector<QWidget *> targets{w.ratioField(), w.get("cmdDefaultRatio"),
+                                       w.get("imgLang", 0), w.get("imgLang", 1)};
+        for (int i = 0; i < kFieldCount; ++i)
+            targets.insert(targets.end(), {w.field(i), w.field(i)});
+        for (const char *group : {"opzP", "opzD", "opzR"})
+            targets.insert(targets.end(), {w.get(group, 0), w.get(group, 1)});
+        std::mt19937 random(seed);
+        const auto pick = [&](qsizetype n) {
+            return std::uniform_int_distribution<qsizetype>(0, n - 1)(random);
+        };
+        const std::string dec = w.decimalSep().toStdString();
+        for (int n = 0; n < 10'000; ++n) {
+            QString did;
+            switch (pick(6)) {
+            case 0:
+            case 1:
+            case 2:
+                test::type(did = keys[pick(keys.size())]);
+                break;
+            case 3: // any printable character, sent as text only (a space presses no button)
+                did = pick(3) == 0 ? other[pick(other.size())] : QChar(char16_t(32 + pick(95)));
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, did,
+                                    Qt::NoModifier);
+                break;
+            case 4:
+                QApplication::clipboard()->setText(did = junk.at(size_t(pick(junk.size()))));
+                test::type(QString::fromUtf8("ⓥ"));
+                break;
+            default:
+                if (QWidget *t = targets.at(size_t(pick(qsizetype(targets.size()))));
+                    t->isVisible()) {
+                    test::click(t);
+                    did = QString::fromStdString("click " + test::describe(t));
+                }
+            }
+            QString problem;
+            if (w.windowTitle() != "Quadrel v1.0 rev.7" || !(w.ratio() > 0) ||
+                !std::isfinite(w.ratio()))
+                problem = "title " + w.windowTitle() + " ratio " + QString::number(w.ratio());
+            // A field that has not the focus holds empty or a number text, never nan, inf or -0.
+            for (int i = 0; i <= kFieldCount; ++i) {
+                const QLineEdit *f = w.field(i);
+                const std::string text = f->text().toStdString();
+                if (f != QApplication::focusWidget() && CleanNumber(text, dec) != text &&
+                    !text.empty())
+                    problem = QString::fromStdString(test::describe(f)) + " shows " + f->text();
+            }
+            const int last = w.lastField();
+            for (int f = 0; f < 3; ++f) {
+                if (w.get(frames.at(f))->isVisible() != (f == (last < 3 ? 0 : last == 3 ? 1 : 2)))
+                    problem =
+                        QStringLiteral("%1 wrong with last field %2").arg(frames.at(f)).arg(last);
+            }
+            ASSERT_TRUE(problem.isEmpty())
+                << "event " << n << " (" << did.left(20).toStdString() << "), seed " << seed << ", "
+                << locale.name().toStdString() << ": " << problem.toStdString();
+        }
+    }
 }
 
 } // namespace
+} // namespace quadrel

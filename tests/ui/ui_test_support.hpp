@@ -1,131 +1,105 @@
 #pragma once
 
-// Helpers shared by the window tests. Every control of frmMain carries its layout name as its
-// objectName; members of a control array also carry their index in the dynamic property "index".
-//
-// Typical use:
-//
-//     quadrel::frmMain window;
-//     ASSERT_TRUE(quadrel::test::showActive(window));
-//     auto *field = quadrel::test::control<QLineEdit>(window, "txtDati", 3);
-//     quadrel::test::click(field);                  // focus by mouse
-//     QTest::keyClicks(quadrel::test::focused(), "12");
-//     EXPECT_EQ(quadrel::test::describe(quadrel::test::pressTab()), "txtDati(4)");
+// The window under test and real input to it. Every control of frmMain carries its layout name as
+// its objectName; members of a control array carry their index in the dynamic property "index".
 
-#include "ui/twips.hpp"
+#include "ui/frmMain.hpp"
 
 #include <QApplication>
-#include <QRect>
-#include <QString>
+#include <QLineEdit>
+#include <QLocale>
 #include <QTest>
-#include <QVariant>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <ostream>
+#include <map>
 #include <string>
 #include <string_view>
 
-// Readable GoogleTest messages for the Qt types the window tests compare.
 inline void PrintTo(const QString &text, std::ostream *os) {
     *os << '"' << text.toStdString() << '"';
 }
 inline void PrintTo(const QRect &r, std::ostream *os) {
     *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ')';
 }
-inline void PrintTo(const QSize &s, std::ostream *os) {
-    *os << "QSize(" << s.width() << " x " << s.height() << ')';
-}
-
-namespace quadrel::twips {
-inline void PrintTo(const TwipsPerPixel &perPixel, std::ostream *os) {
-    *os << perPixel.x << " x " << perPixel.y << " twips per pixel";
-}
-} // namespace quadrel::twips
 
 namespace quadrel::test {
 
-inline QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+inline const QLocale kItalian(QLocale::Italian, QLocale::Italy);
+inline const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+inline std::string describe(const QWidget *w) { // "txtDati(3)", "cmdClose"
+    const QVariant i = w != nullptr ? w->property("index") : QVariant();
+    return (w != nullptr ? w->objectName() + (i.isValid() ? '(' + i.toString() + ')' : "") : "-")
+        .toStdString();
 }
 
-// The array index a control carries, or -1 for a single control.
-inline int indexOf(const QObject *control) {
-    const QVariant index = control->property("index");
-    return index.isValid() ? index.toInt() : -1;
-}
-
-// The control named `name` with array index `index` (-1 for a single control) among the
-// descendants of `window`, as T; nullptr when there is none or it is not a T.
-template <class T = QWidget>
-T *control(const QWidget &window, std::string_view name, int index = -1) {
-    for (T *candidate : window.findChildren<T *>(qstr(name))) {
-        if (indexOf(candidate) == index)
-            return candidate;
+// Types `keys` into the focused widget, each character as typed apart from these keys:
+// ⌫ Backspace, ⌦ Delete, ⇱ Home, ⇲ End, ← Left, ⇥ Tab, ⇤ Shift+Tab, ⎖ the keypad's decimal key,
+// and ⓐ ⓒ ⓥ ⓧ ⓩ for Ctrl+A, C, V, X, Z.
+inline void type(const QString &keys) {
+    using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    // clang-format off
+    static const std::map<char16_t, Key> special{
+        {u'⌫', {Qt::Key_Backspace, {}}}, {u'⌦', {Qt::Key_Delete, {}}}, {u'⇱', {Qt::Key_Home, {}}},
+        {u'⇲', {Qt::Key_End, {}}}, {u'←', {Qt::Key_Left, {}}}, {u'⇥', {Qt::Key_Tab, {}}},
+        {u'⇤', {Qt::Key_Backtab, Qt::ShiftModifier}}, {u'⎖', {Qt::Key_Period, Qt::KeypadModifier}},
+        {u'ⓐ', {Qt::Key_A, ctrl}}, {u'ⓒ', {Qt::Key_C, ctrl}}, {u'ⓥ', {Qt::Key_V, ctrl}},
+        {u'ⓧ', {Qt::Key_X, ctrl}}, {u'ⓩ', {Qt::Key_Z, ctrl}}};
+    // clang-format on
+    for (const QChar c : keys) {
+        QWidget *to = QApplication::focusWidget();
+        if (const auto k = special.find(c.unicode()); k != special.end())
+            QTest::keyClick(to, k->second.first, k->second.second);
+        else if (c.unicode() < 128)
+            QTest::keyClick(to, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    return nullptr;
 }
 
-// "txtDati(3)", "cmdClose", "(none)": a control's name for test messages.
-inline std::string describe(const QWidget *control) {
-    if (control == nullptr)
-        return "(none)";
-    const int index = indexOf(control);
-    std::string name = control->objectName().toStdString();
-    if (name.empty())
-        name = control->metaObject()->className();
-    return index < 0 ? name : name + '(' + std::to_string(index) + ')';
+inline void click(QWidget *w, QPoint at = {-1, -1}) {
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.x() < 0 ? w->rect().center() : at);
 }
 
-// Shows the window and waits until it is the active window; false when it never became active.
-[[nodiscard]] inline bool showActive(QWidget &window) {
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
+struct DefaultLocale {
+    explicit DefaultLocale(const QLocale &locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(QLocale::system()); }
+};
 
-// The widget that has the keyboard focus.
-inline QWidget *focused() {
-    return QApplication::focusWidget();
-}
-
-// Presses Tab (Shift+Tab with `backwards`) on the focused widget, as the user does, and returns
-// the widget that has the focus afterwards.
-inline QWidget *pressTab(bool backwards = false) {
-    QWidget *from = focused();
-    if (from == nullptr)
-        return nullptr;
-    if (backwards)
-        QTest::keyClick(from, Qt::Key_Backtab, Qt::ShiftModifier);
-    else
-        QTest::keyClick(from, Qt::Key_Tab);
-    return focused();
-}
-
-// A left-button click at `at` (the control's centre by default), as the user does.
-inline void click(QWidget *control, std::optional<QPoint> at = std::nullopt) {
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier,
-                      at.value_or(control->rect().center()));
-}
-
-// A control's rectangle in the coordinates of its window's client area.
-inline QRect windowRect(const QWidget *control) {
-    const QWidget *window = control->window();
-    return {control->mapTo(window, QPoint(0, 0)), control->size()};
-}
-
-// Makes the window code see `value` as the screen's twips per pixel for the lifetime of the
-// object; the screen's own figure comes back afterwards.
-class ScopedTwipsPerPixel {
+// The window, created under `locale`, shown and active.
+class Window : DefaultLocale, public frmMain {
 public:
-    explicit ScopedTwipsPerPixel(twips::TwipsPerPixel value) {
-        twips::setTwipsPerPixelOverride(value);
+    explicit Window(const QLocale &locale = kItalian)
+        : DefaultLocale(locale) {
+        show();
+        active = QTest::qWaitForWindowActive(this);
     }
-    ~ScopedTwipsPerPixel() { twips::setTwipsPerPixelOverride(std::nullopt); }
-    ScopedTwipsPerPixel(const ScopedTwipsPerPixel &) = delete;
-    ScopedTwipsPerPixel &operator=(const ScopedTwipsPerPixel &) = delete;
+    bool active = false;
+
+    // The control `name` with array index `i` (-1 for a single control), as T.
+    template <class T = QWidget> T *get(std::string_view name, int i = -1) const {
+        for (T *c : findChildren<T *>(QString::fromLatin1(name.data(), qsizetype(name.size())))) {
+            if (c->property("index").toInt() == i || !c->property("index").isValid())
+                return c;
+        }
+        return nullptr;
+    }
+    QLineEdit *field(int i) const {
+        return i < kFieldCount ? get<QLineEdit>("txtDati", i) : ratioField();
+    }
+    QLineEdit *ratioField() const { return get<QLineEdit>("txtRatio"); }
+    void enter(int i, const QString &keys) const {
+        click(field(i));
+        type(keys);
+    }
+    QString texts() const { // the data fields': "12|4000|3000|||"
+        QStringList all;
+        for (int i = 0; i < kFieldCount; ++i)
+            all << field(i)->text();
+        return all.join(u'|');
+    }
 };
 
 } // namespace quadrel::test
