@@ -9,8 +9,20 @@ function(quadrel_set_warnings target)
     endif()
 endfunction()
 
+# Sanitizers apply to every target, libraries included, so that a fault inside the core is caught
+# where it happens; a sanitizer report ends the program instead of letting it carry on.
 if(QUADREL_SANITIZE)
     add_compile_options(-fsanitize=${QUADREL_SANITIZE} -fno-omit-frame-pointer
                         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${QUADREL_SANITIZE})
+endif()
+
+# libFuzzer steers by coverage, so everything it runs (the core as well as the fuzz targets) is
+# built with coverage instrumentation; only the fuzz programs link the libFuzzer runtime itself
+# (-fsanitize=fuzzer, see fuzz/CMakeLists.txt).
+if(QUADREL_BUILD_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "QUADREL_BUILD_FUZZ needs clang (libFuzzer); use the fuzz preset")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
