@@ -6,6 +6,7 @@
 // Any Google Benchmark flag may be given; the defaults are 10 repetitions of 0.2 s each, reported
 // as aggregates only.
 
+#include "bench/bench_support.hpp"
 #include "core/number_text.hpp"
 #include "core/recalc.hpp"
 
@@ -15,12 +16,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -118,83 +118,41 @@ void BM_s2n(benchmark::State &state) {
 }
 BENCHMARK(BM_s2n);
 
-// The console report, which also keeps the median CPU time per call of every benchmark.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    using ConsoleReporter::ConsoleReporter;
-
-    void ReportRuns(const std::vector<Run> &reports) override {
-        ConsoleReporter::ReportRuns(reports);
-        for (const Run &run : reports) {
-            if (run.error_occurred)
-                continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single) {
-                medianNs_[run.run_name.function_name] =
-                    run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) *
-                    1e9;
-                repetitions_ = run.repetitions;
-            }
-        }
+// The summary lines: each figure against its target.
+void PrintSummary(const bench::MedianReporter &reporter) {
+    const auto ns = [&reporter](const char *name) {
+        const std::optional<double> s = reporter.medianSeconds(name);
+        return s ? std::optional(*s * 1e9) : std::nullopt;
+    };
+    const std::optional<double> recalc = ns("BM_RecalcWritesTypicalEdit");
+    const std::optional<double> numberText = ns("BM_NumberText");
+    const std::optional<double> toChars = ns("BM_ToCharsGeneral15");
+    std::printf("\nsummary: core, median CPU time per call of %lld repetitions\n",
+                reporter.repetitions());
+    if (recalc) {
+        std::printf("summary:   RecalcWrites, typical edit: %.0f ns, target under %.0f ns: %s\n",
+                    *recalc, kRecalcTargetNs, *recalc < kRecalcTargetNs ? "met" : "NOT met");
+    } else {
+        std::printf("summary:   RecalcWrites, typical edit: not measured\n");
     }
-
-    void PrintSummary() const {
-        const double *recalc = Find("BM_RecalcWritesTypicalEdit");
-        const double *numberText = Find("BM_NumberText");
-        const double *toChars = Find("BM_ToCharsGeneral15");
-        std::printf("\nsummary: core, median CPU time per call of %lld repetitions\n",
-                    static_cast<long long>(repetitions_));
-        if (recalc) {
-            std::printf(
-                "summary:   RecalcWrites, typical edit: %.0f ns, target under %.0f ns: %s\n",
-                *recalc, kRecalcTargetNs, *recalc < kRecalcTargetNs ? "met" : "NOT met");
-        } else {
-            std::printf("summary:   RecalcWrites, typical edit: not measured\n");
-        }
-        if (numberText && toChars && *toChars > 0) {
-            const double ratio = *numberText / *toChars;
-            std::printf("summary:   NumberText %.1f ns, std::to_chars general 15 %.1f ns: ratio "
-                        "%.2f, target at most %.0f: %s\n",
-                        *numberText, *toChars, ratio, kNumberTextRatioTarget,
-                        ratio <= kNumberTextRatioTarget ? "met" : "NOT met");
-        } else {
-            std::printf("summary:   NumberText / std::to_chars: not measured\n");
-        }
-        std::fflush(stdout);
+    if (numberText && toChars && *toChars > 0) {
+        const double ratio = *numberText / *toChars;
+        std::printf("summary:   NumberText %.1f ns, std::to_chars general 15 %.1f ns: ratio "
+                    "%.2f, target at most %.0f: %s\n",
+                    *numberText, *toChars, ratio, kNumberTextRatioTarget,
+                    ratio <= kNumberTextRatioTarget ? "met" : "NOT met");
+    } else {
+        std::printf("summary:   NumberText / std::to_chars: not measured\n");
     }
-
-private:
-    const double *Find(const std::string &name) const {
-        auto it = medianNs_.find(name);
-        return it == medianNs_.end() ? nullptr : &it->second;
-    }
-
-    std::map<std::string, double> medianNs_;
-    long long repetitions_ = 1;
-};
+    std::fflush(stdout);
+}
 
 } // namespace
 
 int main(int argc, char **argv) {
-    // The defaults go first so that flags given on the command line override them.
-    std::vector<char *> args{argv[0]};
-    std::string defaults[] = {"--benchmark_repetitions=10", "--benchmark_min_time=0.2",
-                              "--benchmark_report_aggregates_only=true"};
-    for (std::string &d : defaults)
-        args.push_back(d.data());
-    for (int i = 1; i < argc; ++i)
-        args.push_back(argv[i]);
-    int count = static_cast<int>(args.size());
-    args.push_back(nullptr);
-
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    bench::MedianReporter reporter;
+    if (!bench::RunBenchmarks(argc, argv, reporter))
         return 1;
-    SummaryReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
-                                                   : benchmark::ConsoleReporter::OO_Tabular);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintSummary();
-    benchmark::Shutdown();
+    PrintSummary(reporter);
     return 0;
 }

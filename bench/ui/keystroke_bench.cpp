@@ -5,6 +5,7 @@
 // their medians with the target (at most 1.3 times the floor).
 // Any Google Benchmark flag may be given; the defaults are 10 repetitions of 0.2 s each.
 
+#include "bench/bench_support.hpp"
 #include "core/recalc.hpp"
 #include "ui/frmMain.hpp"
 
@@ -19,8 +20,8 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -102,48 +103,23 @@ void BM_PlainLineEditFloor(benchmark::State &state) {
 }
 BENCHMARK(BM_PlainLineEditFloor);
 
-// The console report, which also keeps the median CPU time per keystroke of each benchmark.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    using ConsoleReporter::ConsoleReporter;
-
-    void ReportRuns(const std::vector<Run> &reports) override {
-        ConsoleReporter::ReportRuns(reports);
-        for (const Run &run : reports) {
-            if (run.error_occurred)
-                continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single) {
-                medianUs_[run.run_name.function_name] =
-                    run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) *
-                    1e6;
-                repetitions_ = run.repetitions;
-            }
-        }
+// The summary lines: the window's keystroke against the floor.
+void PrintSummary(const quadrel::bench::MedianReporter &reporter) {
+    const std::optional<double> window = reporter.medianSeconds("BM_WindowKeystroke");
+    const std::optional<double> floor = reporter.medianSeconds("BM_PlainLineEditFloor");
+    std::printf("\nsummary: ui keystroke, median CPU time per key of %lld repetitions\n",
+                reporter.repetitions());
+    if (window && floor && *floor > 0) {
+        const double ratio = *window / *floor;
+        std::printf("summary:   window %.1f us, plain line edit floor %.1f us: ratio %.2f, "
+                    "target at most %.1f: %s\n",
+                    *window * 1e6, *floor * 1e6, ratio, kRatioTarget,
+                    ratio <= kRatioTarget ? "met" : "NOT met");
+    } else {
+        std::printf("summary:   keystroke: not measured\n");
     }
-
-    void PrintSummary() const {
-        const auto window = medianUs_.find("BM_WindowKeystroke");
-        const auto floor = medianUs_.find("BM_PlainLineEditFloor");
-        std::printf("\nsummary: ui keystroke, median CPU time per key of %lld repetitions\n",
-                    repetitions_);
-        if (window != medianUs_.end() && floor != medianUs_.end() && floor->second > 0) {
-            const double ratio = window->second / floor->second;
-            std::printf("summary:   window %.1f us, plain line edit floor %.1f us: ratio %.2f, "
-                        "target at most %.1f: %s\n",
-                        window->second, floor->second, ratio, kRatioTarget,
-                        ratio <= kRatioTarget ? "met" : "NOT met");
-        } else {
-            std::printf("summary:   keystroke: not measured\n");
-        }
-        std::fflush(stdout);
-    }
-
-private:
-    std::map<std::string, double> medianUs_;
-    long long repetitions_ = 1;
-};
+    std::fflush(stdout);
+}
 
 } // namespace
 
@@ -154,24 +130,9 @@ int main(int argc, char **argv) {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication app(argc, argv);
 
-    // The defaults go first so that flags given on the command line override them.
-    std::vector<char *> args{argv[0]};
-    std::string defaults[] = {"--benchmark_repetitions=10", "--benchmark_min_time=0.2",
-                              "--benchmark_report_aggregates_only=true"};
-    for (std::string &d : defaults)
-        args.push_back(d.data());
-    for (int i = 1; i < argc; ++i)
-        args.push_back(argv[i]);
-    int count = static_cast<int>(args.size());
-    args.push_back(nullptr);
-
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+    quadrel::bench::MedianReporter reporter;
+    if (!quadrel::bench::RunBenchmarks(argc, argv, reporter))
         return 1;
-    SummaryReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
-                                                   : benchmark::ConsoleReporter::OO_Tabular);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintSummary();
-    benchmark::Shutdown();
+    PrintSummary(reporter);
     return 0;
 }
