@@ -18,7 +18,8 @@ float perPixel(qreal dpi) {
     return dpi > 0.0 ? kTwipsPerInch / static_cast<float>(dpi) : TwipsPerPixel{}.x;
 }
 
-int round(float twips, float perPixel) {
+// Twips to the nearest whole number of pixels.
+int pixels(float twips, float perPixel) {
     return static_cast<int>(std::lround(twips / perPixel));
 }
 
@@ -37,19 +38,11 @@ void setTwipsPerPixelOverride(std::optional<TwipsPerPixel> value) {
     overrideValue() = value;
 }
 
-int toPixelsX(float twips) {
-    return round(twips, twipsPerPixel().x);
-}
-
-int toPixelsY(float twips) {
-    return round(twips, twipsPerPixel().y);
-}
-
 QRect toPixels(BoxF box) {
     const TwipsPerPixel tpp = twipsPerPixel();
-    const int width = box.width == 0.0F ? 1 : round(box.width, tpp.x);
-    const int height = box.height == 0.0F ? 1 : round(box.height, tpp.y);
-    return {round(box.left, tpp.x), round(box.top, tpp.y), width, height};
+    const int width = box.width == 0.0F ? 1 : pixels(box.width, tpp.x);
+    const int height = box.height == 0.0F ? 1 : pixels(box.height, tpp.y);
+    return {pixels(box.left, tpp.x), pixels(box.top, tpp.y), width, height};
 }
 
 } // namespace quadrel::twips

@@ -35,11 +35,6 @@ struct BoxF {
     bool operator==(const BoxF &) const = default;
 };
 
-// Twips to whole pixels, each value rounded to the nearest pixel with the current twips per pixel:
-//   at 15 twips per pixel: toPixelsX(2224) -> 148, toPixelsX(2078) -> 139, toPixelsY(60) -> 4
-int toPixelsX(float twips);
-int toPixelsY(float twips);
-
 // A twips box to pixels: left, top, width and height each rounded on its own, so that moving a box
 // by a whole number of pixels in twips moves its pixel rectangle by exactly that number. A zero
 // width or height becomes 1 pixel (a line).
