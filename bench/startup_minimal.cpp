@@ -1,6 +1,6 @@
 // The floor of the start-up benchmark: one window with one line edit, ending at its first paint.
 
-#include "bench/ui/first_paint.hpp"
+#include "bench/first_paint.hpp"
 
 #include <QApplication>
 #include <QLineEdit>

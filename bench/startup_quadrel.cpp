@@ -1,6 +1,6 @@
 // The program's own start-up (the same steps as main.cpp), ending at the window's first paint.
 
-#include "bench/ui/first_paint.hpp"
+#include "bench/first_paint.hpp"
 #include "ui/frmMain.hpp"
 
 #include <QApplication>
