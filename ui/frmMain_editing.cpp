@@ -112,8 +112,7 @@ bool pressOnReturn(QObject *watched, const QKeyEvent *event) {
     if (button == nullptr || button->isCheckable() || mods != Qt::NoModifier ||
         (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter))
         return false;
-    if (!event->isAutoRepeat())
-        button->click();
+    button->click();
     return true;
 }
 
