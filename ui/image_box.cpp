@@ -1,8 +1,6 @@
 #include "image_box.hpp"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace quadrel {
 
@@ -33,11 +31,12 @@ void ImageBox::paintEvent(QPaintEvent *) {
         painter.drawImage(inside, picture_);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The keyboard focus shows as a border two pixels thick in the highlight colour: the style's
+    // faint focus frame would be lost on the picture.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = inside;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 
