@@ -136,9 +136,9 @@ void frmMain::connectControls() {
     quit->setKeys(quitKeys);
     connect(quit, &QShortcut::activated, this, [this] { cmdClose_Click(); });
 
-    // F6 goes between the field being edited and its lock options, as it goes between the panes
-    // of a window elsewhere: Tab from the resolution field passes other fields, whose entry
-    // switches the frame, before it reaches the options after the close button.
+    // F6 moves from the field being edited to its lock options and back, as it moves between the
+    // parts of a window in other programs. Tab alone never brings the resolution field's pair:
+    // either way from that field it enters another field, which shows its own pair.
     auto *toOptions = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(toOptions, &QShortcut::activated, this, [this] { switchLockFocus(); });
 

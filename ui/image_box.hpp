@@ -4,8 +4,8 @@
 // one-pixel border (a 27 x 14 picture makes a 29 x 16 control). Its box is kept in twips, in
 // single precision, and converted to pixels through ui/twips whenever it is set. It is a button:
 // a left-button press and release inside the control clicks it, and so do Space and a screen
-// reader's press action. It carries a free text tag. The keyboard reaches it with Tab, and then it
-// draws a focus frame; a mouse click moves no focus to it.
+// reader's press action. It carries a free text tag. The keyboard reaches it with Tab, and then its
+// border shows the focus; a mouse click moves no focus to it.
 
 #include "twips.hpp"
 
