@@ -12,12 +12,19 @@ enum class KeyAction {
     Discard,           // nothing goes in
 };
 
+// Which field a key is typed into: a data field, or the ratio field, which also takes the "/" or
+// ":" of a ratio written as X/Y or X:Y.
+enum class KeyField { Data, Ratio };
+
 // Control characters (below 32, and DEL 127) pass, ASCII digits pass, "," and "." become the
-// decimal mark, every other character is discarded.
+// decimal mark; in the ratio field "/" and ":" pass too; every other character is discarded.
 //   FilterKey(U'7') -> Pass   FilterKey(U'.') -> InsertDecimalMark   FilterKey(U'a') -> Discard
 //   FilterKey(U'\x16') -> Pass   FilterKey(U'\uFF11') -> Discard   FilterKey(U'-') -> Discard
-constexpr KeyAction FilterKey(char32_t c) {
+//   FilterKey(U'/') -> Discard   FilterKey(U'/', KeyField::Ratio) -> Pass
+constexpr KeyAction FilterKey(char32_t c, KeyField field = KeyField::Data) {
     if (c < 32 || c == 127)
+        return KeyAction::Pass;
+    if (field == KeyField::Ratio && (c == U'/' || c == U':'))
         return KeyAction::Pass;
     if (c >= U'0' && c <= U'9')
         return KeyAction::Pass;

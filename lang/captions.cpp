@@ -30,6 +30,16 @@ constexpr Caption kDefault{"predef.", "default"};
 // The contact text after "Autore: " / "Author: " is the same in both languages.
 constexpr Caption kCredit{"Autore: Quadrel team", "Author: Quadrel team"};
 
+// What each lock option keeps fixed, by Kept.
+constexpr std::array<Caption, 3> kLockHints{{
+    {"Mantiene fissi i pixel", "Keeps the pixels fixed"},
+    {"Mantiene fissa la risoluzione di stampa", "Keeps the print resolution fixed"},
+    {"Mantiene fisse le dimensioni di stampa", "Keeps the print size fixed"},
+}};
+
+// Each language's own name: a flag is named in its language, not in the current one.
+constexpr Caption kLanguageNames{"Italiano", "English"};
+
 // The row's text in language `code`; no value for any code but the two known ones, which are
 // compared exactly (letter case and length included).
 constexpr std::optional<std::string_view> Pick(const Caption &row, std::string_view code) {
@@ -73,6 +83,14 @@ std::optional<std::string_view> DefaultText(std::string_view code) {
 
 std::optional<std::string_view> CreditText(std::string_view code) {
     return Pick(kCredit, code);
+}
+
+std::optional<std::string_view> LockHint(Kept kept, std::string_view code) {
+    return Pick(kLockHints.at(static_cast<std::size_t>(kept)), code);
+}
+
+std::optional<std::string_view> LanguageName(std::string_view code) {
+    return Pick(kLanguageNames, code);
 }
 
 } // namespace quadrel::lang

@@ -12,12 +12,14 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTranslator>
 
 #include <optional>
 
@@ -100,6 +102,9 @@ void frmMain::createControls() {
         imgLang[i] = named(new ImageBox(this), "imgLang", i);
         imgLang[i]->setPicture(loadPicture(flagPictures[i], "gif"));
         imgLang[i]->setTag(fromUtf8(flagTags[i]));
+        // Named in its own language, so that everyone finds their language in any language.
+        imgLang[i]->setAccessibleName(fromUtf8(lang::LanguageName(flagTags[i])));
+        imgLang[i]->setToolTip(imgLang[i]->accessibleName());
         connect(imgLang[i], &ImageBox::clicked, this, [this, i] { imgLang_Click(i); });
     }
 
@@ -158,7 +163,7 @@ void frmMain::placeControls() {
     for (const layout::Place &p : layout::kPlaces) {
         QWidget *widget = control(p.name, p.index);
         if (auto *image = qobject_cast<ImageBox *>(widget))
-            image->move(p.box.left, p.box.top, p.box.width, p.box.height);
+            image->setTwipsBox(p.box);
         else
             widget->setGeometry(twips::toPixels(p.box));
         if (auto *label = qobject_cast<QLabel *>(widget))
@@ -241,6 +246,26 @@ void frmMain::imgLang_Click(short index) {
         HighlightFlag(previous, false);
     HighlightFlag(index, true);
     writeCaptions(tag_.toStdString());
+    translateQtTexts(tag_.toStdString());
+}
+
+void frmMain::translateQtTexts(std::string_view code) {
+    if (code != lang::kItalian) {
+        if (qtItalian_)
+            QCoreApplication::removeTranslator(qtItalian_.get());
+        return;
+    }
+    // Loaded once, at the first switch to Italian: the catalogue is mapped, not read, and costs
+    // well under a millisecond. Without it (Qt's translations not installed) Qt's texts stay in
+    // English.
+    if (!qtItalian_) {
+        qtItalian_ = std::make_unique<QTranslator>();
+        if (!qtItalian_->load(QStringLiteral("qtbase_it"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return;
+    }
+    if (!qtItalian_->isEmpty())
+        QCoreApplication::installTranslator(qtItalian_.get());
 }
 
 void frmMain::writeCaptions(std::string_view code) {
@@ -251,6 +276,20 @@ void frmMain::writeCaptions(std::string_view code) {
     opzD[0]->setText(fromUtf8(lang::LockText(code)));
     for (QRadioButton *option : {opzD[1], opzP[0], opzP[1], opzR[0], opzR[1]})
         option->setText(opzD[0]->text());
+    // Every option reads "lock"; its description says what it keeps fixed.
+    using lang::Kept;
+    const std::array<std::pair<QRadioButton *, Kept>, 6> kept{{
+        {opzP[0], Kept::PrintResolution},
+        {opzP[1], Kept::PrintSize},
+        {opzD[0], Kept::Pixels},
+        {opzD[1], Kept::PrintSize},
+        {opzR[0], Kept::Pixels},
+        {opzR[1], Kept::PrintResolution},
+    }};
+    for (const auto &[option, what] : kept) {
+        option->setAccessibleDescription(fromUtf8(lang::LockHint(what, code)));
+        option->setToolTip(option->accessibleDescription());
+    }
     setCaption(lblOptions, QLatin1Char(' ') + fromUtf8(lang::OptionsText(code)) + QLatin1Char(' '));
     setCaption(lblRatio, fromUtf8(lang::RatioText(code)));
     txtRatio->setAccessibleName(lblRatio->text());
@@ -267,9 +306,11 @@ void frmMain::HighlightFlag(short index, bool on) {
     ImageBox *flag = imgLang[index];
     const twips::BoxF box = flag->box();
     if (on)
-        flag->move(box.left - dx, box.top - dy, box.width + 2.0F * dx, box.height + 2.0F * dy);
+        flag->setTwipsBox(
+            {box.left - dx, box.top - dy, box.width + 2.0F * dx, box.height + 2.0F * dy});
     else
-        flag->move(box.left + dx, box.top + dy, box.width - 2.0F * dx, box.height - 2.0F * dy);
+        flag->setTwipsBox(
+            {box.left + dx, box.top + dy, box.width - 2.0F * dx, box.height - 2.0F * dy});
 }
 
 } // namespace quadrel

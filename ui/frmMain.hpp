@@ -14,6 +14,12 @@
 //
 // Construction is split in four steps: create the controls, place them from the twips layout,
 // connect them, then Form_Load (decimal mark, default ratio, title, Italian captions).
+//
+// The keyboard reaches everything: Tab runs through the six fields, the ratio field, the two
+// buttons, then the two flags and the option pair of the frame shown (the arrow keys choose
+// within it); F6 goes from a field to its option pair and back. Space, Return and Enter press the
+// focused button or flag; Ctrl+Q closes the window.
+// While Italian is current, Qt's own texts (a field's context menu) are in Italian too.
 
 #include "core/recalc.hpp"
 
@@ -22,6 +28,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,6 +39,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTranslator;
 
 namespace quadrel {
 
@@ -68,7 +76,8 @@ private:
     // Language switching.
     void imgLang_Click(short index);
     void HighlightFlag(short index, bool on);
-    void writeCaptions(std::string_view code); // the seventeen captions, in order
+    void writeCaptions(std::string_view code);                // the seventeen captions, in order
+    void translateQtTexts(std::string_view code);             // Qt's own texts in language `code`
     QWidget *control(std::string_view name, int index) const; // by layout name and array index
 
     // Field editing.
@@ -81,6 +90,7 @@ private:
     void txtRatio_LostFocus();
     void cmdDefaultRatio_Click();
     void cmdClose_Click();
+    void switchLockFocus(); // F6: to the option pair shown, or from it back to the last field
     void Recalc(int index);
 
     QWidget *activeControl() const;
@@ -112,9 +122,9 @@ private:
     QFrame *fraR = nullptr;
 
     // Window state.
-    QString tag_;                     // current language code
+    QString tag_;                               // current language code
     std::array<QString, kFieldCount> fieldTag_; // txtDati(i)'s cleaned text on entry
-    std::string decimalSep_;          // UTF-8, one character
+    std::string decimalSep_;                    // UTF-8, one character
     QString decimalSepQ_;
     double ratio_ = 0.0;
     short lastField_ = 0;
@@ -122,6 +132,7 @@ private:
     QWidget *clickEntered_ = nullptr;   // the field just entered by a mouse press
     bool clickHeld_ = false;            // that press is still held
     QPoint clickPos_;
+    std::unique_ptr<QTranslator> qtItalian_; // Qt's Italian catalogue, once loaded
 };
 
 } // namespace quadrel

@@ -1,10 +1,12 @@
 // The window's live editing: key filters, recalculation on the user's own edits, focus entry and
-// exit of the fields, the ratio field, the default-ratio and close buttons, and start-up.
+// exit of the fields, the ratio field, the default-ratio and close buttons, the keys that press
+// buttons and close the window, and start-up.
 
 #include "frmMain.hpp"
 
 #include "core/key_filter.hpp"
 #include "core/number_text.hpp"
+#include "core/ratio.hpp"
 #include "image_box.hpp"
 #include "version.hpp"
 
@@ -19,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <string>
 #include <utility>
@@ -32,8 +35,8 @@ std::string toUtf8(const QString &text) {
 }
 
 // What typed `text` puts into a number field: digits as typed, "," and "." as the decimal mark,
-// control characters as they are, nothing else.
-QString filterTyped(const QString &text, const QString &mark) {
+// control characters as they are, in the ratio field "/" and ":" as well, nothing else.
+QString filterTyped(const QString &text, const QString &mark, KeyField kind) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -43,7 +46,7 @@ QString filterTyped(const QString &text, const QString &mark) {
             c = QChar::surrogateToUcs4(text[i], text[i + 1]);
             length = 2;
         }
-        switch (FilterKey(c)) {
+        switch (FilterKey(c, kind)) {
         case KeyAction::Pass:
             out += text.mid(i, length);
             break;
@@ -89,15 +92,27 @@ bool isTypedText(const QKeyEvent *event) {
 
 // The key filter shared by the seven fields. Returns true when the key has been dealt with here
 // (discarded, or replaced by the decimal mark); false lets the field handle the key itself.
-bool filterKey(QLineEdit *field, QKeyEvent *event, const QString &mark) {
+bool filterKey(QLineEdit *field, QKeyEvent *event, const QString &mark, KeyField kind) {
     const QString text = event->text();
-    const QString filtered = filterTyped(text, mark);
+    const QString filtered = filterTyped(text, mark, kind);
     // Digits and control keys go through unchanged, whatever else the key may be.
     if (filtered == text || !isTypedText(event))
         return false;
     // insert() replaces a selection and records one undo step, just as typing does.
     if (!filtered.isEmpty())
         field->insert(filtered);
+    return true;
+}
+
+// Return and Enter press a focused push button or flag as Space does; Qt leaves them to a dialog's
+// default button, and this window is no dialog. Option buttons keep the keys they have.
+bool pressOnReturn(QObject *watched, const QKeyEvent *event) {
+    auto *button = qobject_cast<QAbstractButton *>(watched);
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (button == nullptr || button->isCheckable() || mods != Qt::NoModifier ||
+        (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter))
+        return false;
+    button->click();
     return true;
 }
 
@@ -111,6 +126,33 @@ void frmMain::connectControls() {
     connect(txtRatio, &QLineEdit::textChanged, this, [this] { txtRatio_Change(); });
     connect(cmdDefaultRatio, &QPushButton::clicked, this, [this] { cmdDefaultRatio_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+
+    // The platform's Quit keys close the window as "Close" does, and Ctrl+Q everywhere, also where
+    // the platform names none. Escape is left alone: one stray key must not end the program.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q); !quitKeys.contains(ctrlQ))
+        quitKeys.append(ctrlQ);
+    auto *quit = new QShortcut(this);
+    quit->setKeys(quitKeys);
+    connect(quit, &QShortcut::activated, this, [this] { cmdClose_Click(); });
+
+    // F6 moves from the field being edited to its lock options and back, as it moves between the
+    // parts of a window in other programs. Tab alone never brings the resolution field's pair:
+    // either way from that field it enters another field, which shows its own pair.
+    auto *toOptions = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(toOptions, &QShortcut::activated, this, [this] { switchLockFocus(); });
+
+    // An option pair is one Tab stop, at its selected option, as on other desktop programs; the
+    // arrow keys move the choice within the pair.
+    for (const auto *pair : {&opzP, &opzD, &opzR}) {
+        for (QRadioButton *option : *pair) {
+            const auto stop = [option](bool on) {
+                option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+            };
+            stop(option->isChecked());
+            connect(option, &QRadioButton::toggled, this, stop);
+        }
+    }
 
     // Every control that can take the focus is watched, so that a move to a button or an option
     // counts as a real change of the focused control just as a move to a field does.
@@ -153,13 +195,14 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
             return txtDati_KeyPress(field, static_cast<QKeyEvent *>(event));
         if (watched == txtRatio)
             return txtRatio_KeyPress(static_cast<QKeyEvent *>(event));
-        break;
+        return pressOnReturn(watched, static_cast<QKeyEvent *>(event));
     case QEvent::InputMethod:
         // Text committed by an input method is typed text as well.
         if (textField) {
             auto *im = static_cast<QInputMethodEvent *>(event);
             if (!im->commitString().isEmpty())
-                im->setCommitString(filterTyped(im->commitString(), decimalSepQ_),
+                im->setCommitString(filterTyped(im->commitString(), decimalSepQ_,
+                                                field >= 0 ? KeyField::Data : KeyField::Ratio),
                                     im->replacementStart(), im->replacementLength());
         }
         break;
@@ -251,7 +294,7 @@ bool frmMain::keepClickSelection(QObject *watched, QMouseEvent *event) {
 }
 
 bool frmMain::txtDati_KeyPress(int i, QKeyEvent *event) {
-    return filterKey(txtDati[i], event, decimalSepQ_);
+    return filterKey(txtDati[i], event, decimalSepQ_, KeyField::Data);
 }
 
 void frmMain::txtDati_Change(int i) {
@@ -279,13 +322,13 @@ void frmMain::txtDati_LostFocus(int i) {
 }
 
 bool frmMain::txtRatio_KeyPress(QKeyEvent *event) {
-    return filterKey(txtRatio, event, decimalSepQ_);
+    return filterKey(txtRatio, event, decimalSepQ_, KeyField::Ratio);
 }
 
 void frmMain::txtRatio_Change() {
     if (activeControl() != txtRatio)
         return;
-    const OptionalNumber v = s2n(toUtf8(txtRatio->text().trimmed()), std::nullopt, decimalSep_);
+    const OptionalNumber v = ReadRatio(toUtf8(txtRatio->text().trimmed()), decimalSep_);
     // Only a positive number is a ratio: 0 (on the way to "0,75") or a pasted negative number
     // would make every figure fail or come out negative, so such a text is passed over like one
     // that holds no number.
@@ -297,7 +340,7 @@ void frmMain::txtRatio_Change() {
 }
 
 void frmMain::txtRatio_LostFocus() {
-    OptionalNumber v = s2n(toUtf8(txtRatio->text().trimmed()), std::nullopt, decimalSep_);
+    OptionalNumber v = ReadRatio(toUtf8(txtRatio->text().trimmed()), decimalSep_);
     if (!v || !(*v > 0.0))
         v = ratio_;
     txtRatio->setText(QString::fromStdString(NumberText(*v, decimalSep_)));
@@ -306,6 +349,25 @@ void frmMain::txtRatio_LostFocus() {
 void frmMain::cmdDefaultRatio_Click() {
     ratio_ = 4.0 / 3.0;
     txtRatio->setText(QString::fromStdString(n2s(ratio_, 13, decimalSep_).value_or(std::string())));
+}
+
+void frmMain::switchLockFocus() {
+    const std::array<std::pair<QFrame *, std::array<QRadioButton *, 2> *>, 3> frames{{
+        {fraP, &opzP},
+        {fraD, &opzD},
+        {fraR, &opzR},
+    }};
+    for (const auto &[frame, pair] : frames) {
+        if (frame->isHidden())
+            continue;
+        if (pair->at(0)->hasFocus() || pair->at(1)->hasFocus()) {
+            if (lastField_ >= 0)
+                txtDati[lastField_]->setFocus(Qt::ShortcutFocusReason);
+        } else {
+            pair->at(pair->at(0)->isChecked() ? 0 : 1)->setFocus(Qt::ShortcutFocusReason);
+        }
+        return;
+    }
 }
 
 void frmMain::cmdClose_Click() {

@@ -1,13 +1,12 @@
 #include "image_box.hpp"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace quadrel {
 
 ImageBox::ImageBox(QWidget *parent)
-    : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
+    : QAbstractButton(parent) {
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -16,8 +15,8 @@ void ImageBox::setPicture(const QImage &picture) {
     update();
 }
 
-void ImageBox::move(float left, float top, float width, float height) {
-    box_ = {left, top, width, height};
+void ImageBox::setTwipsBox(twips::BoxF box) {
+    box_ = box;
     setGeometry(twips::toPixels(box_));
 }
 
@@ -32,20 +31,13 @@ void ImageBox::paintEvent(QPaintEvent *) {
         painter.drawImage(inside, picture_);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void ImageBox::mousePressEvent(QMouseEvent *event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ImageBox::mouseReleaseEvent(QMouseEvent *event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click)
-        emit clicked();
+    // The keyboard focus shows as a border two pixels thick in the highlight colour: the style's
+    // faint focus frame would be lost on the picture.
+    if (hasFocus()) {
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 } // namespace quadrel

@@ -76,20 +76,24 @@ inline constexpr auto kPlaces = std::to_array<Place>({
 });
 // clang-format on
 
-// The tab order, tab index 0 first. Labels and frames take no focus; Tab passes over them.
+// The order in which Tab visits the controls. Labels and frames take no focus; Tab passes over
+// them, and over the options of a hidden frame. The flags and the option pairs come after the
+// close button: while a field is being edited its frame changes with the field, so the pair stands
+// where the frame shown is always the one of the field last edited.
 // clang-format off
 inline constexpr auto kTabOrder = std::to_array<ControlId>({
-    {"lblLabels", 0}, {"txtDati", 0},                          //  0,  1
-    {"lblLabels", 1}, {"txtDati", 1},                          //  2,  3
-    {"lblLabels", 2}, {"txtDati", 2},                          //  4,  5
-    {"lblLabels", 3}, {"txtDati", 3},                          //  6,  7
-    {"fraR"}, {"opzR", 0}, {"opzR", 1},                        //  8,  9, 10
-    {"lblLabels", 4}, {"txtDati", 4},                          // 11, 12
-    {"lblLabels", 5}, {"txtDati", 5},                          // 13, 14
-    {"fraD"}, {"opzD", 0}, {"opzD", 1},                        // 15, 16, 17
-    {"fraP"}, {"opzP", 0}, {"opzP", 1},                        // 18, 19, 20
-    {"lblOptions"}, {"lblRatio"}, {"txtRatio"},                // 21, 22, 23
-    {"cmdDefaultRatio"}, {"lblAuthor"}, {"cmdClose"},          // 24, 25, 26
+    {"lblLabels", 0}, {"txtDati", 0},
+    {"lblLabels", 1}, {"txtDati", 1},
+    {"lblLabels", 2}, {"txtDati", 2},
+    {"lblLabels", 3}, {"txtDati", 3},
+    {"lblLabels", 4}, {"txtDati", 4},
+    {"lblLabels", 5}, {"txtDati", 5},
+    {"lblOptions"}, {"lblRatio"}, {"txtRatio"},
+    {"cmdDefaultRatio"}, {"lblAuthor"}, {"cmdClose"},
+    {"imgLang", 0}, {"imgLang", 1},
+    {"fraR"}, {"opzR", 0}, {"opzR", 1},
+    {"fraD"}, {"opzD", 0}, {"opzD", 1},
+    {"fraP"}, {"opzP", 0}, {"opzP", 1},
 });
 // clang-format on
 

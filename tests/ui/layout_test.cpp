@@ -83,7 +83,8 @@ TEST(Layout, FramesFollowTheFocusAndHoldAnOptionGroupEach) {
 }
 
 // Rounds of Shift+Tab and Tab from the ratio field, after a data field showed its frame: labels
-// are passed over, an option group is one stop, and a hidden frame's options are never visited.
+// are passed over, the flags and the shown frame's option group (one stop, at its selected option)
+// come after the close button, and a hidden frame's options are never visited.
 TEST(Layout, TabVisitsTheVisibleFocusableControlsInLayoutOrder) {
     struct Case {
         int field;
@@ -92,11 +93,11 @@ TEST(Layout, TabVisitsTheVisibleFocusableControlsInLayoutOrder) {
     };
     const std::array<Case, 2> cases{{
         {0, "⇤⇤⇤⇤⇤⇤⇤⇤⇤⇤⇤",
-         "opzP(1) txtDati(5) txtDati(4) opzR(1) txtDati(3) txtDati(2) txtDati(1) txtDati(0) "
-         "cmdClose cmdDefaultRatio txtRatio"},
-        {3, "⇤⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥",
-         "opzD(1) txtRatio cmdDefaultRatio cmdClose txtDati(0) txtDati(1) txtDati(2) txtDati(3) "
-         "txtDati(4) txtDati(5) txtRatio"},
+         "txtDati(5) txtDati(4) txtDati(3) txtDati(2) txtDati(1) txtDati(0) opzP(0) imgLang(1) "
+         "imgLang(0) cmdClose cmdDefaultRatio"},
+        {3, "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥",
+         "cmdDefaultRatio cmdClose imgLang(0) imgLang(1) opzD(0) txtDati(0) txtDati(1) txtDati(2) "
+         "txtDati(3) txtDati(4) txtDati(5)"},
     }};
     for (const Case &c : cases) {
         test::Window w;

@@ -35,8 +35,9 @@ inline std::string describe(const QWidget *w) { // "txtDati(3)", "cmdClose"
 }
 
 // Types `keys` into the focused widget, each character as typed apart from these keys:
-// ⌫ Backspace, ⌦ Delete, ⇱ Home, ⇲ End, ← Left, ⇥ Tab, ⇤ Shift+Tab, ⎖ the keypad's decimal key,
-// and ⓐ ⓒ ⓥ ⓧ ⓩ for Ctrl+A, C, V, X, Z.
+// ⌫ Backspace, ⌦ Delete, ⇱ Home, ⇲ End, ← Left, ↑ Up, ↓ Down, ⇥ Tab, ⇤ Shift+Tab, ⏎ Return,
+// ⌤ the keypad's Enter, ⎋ Escape, ⑥ F6, ⎖ the keypad's decimal key, and ⓐ ⓒ ⓠ ⓥ ⓧ ⓩ for
+// Ctrl+A, C, Q, V, X, Z.
 inline void type(const QString &keys) {
     using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
@@ -44,6 +45,9 @@ inline void type(const QString &keys) {
     static const std::map<char16_t, Key> special{
         {u'⌫', {Qt::Key_Backspace, {}}}, {u'⌦', {Qt::Key_Delete, {}}}, {u'⇱', {Qt::Key_Home, {}}},
         {u'⇲', {Qt::Key_End, {}}}, {u'←', {Qt::Key_Left, {}}}, {u'⇥', {Qt::Key_Tab, {}}},
+        {u'↑', {Qt::Key_Up, {}}}, {u'↓', {Qt::Key_Down, {}}}, {u'⏎', {Qt::Key_Return, {}}},
+        {u'⌤', {Qt::Key_Enter, Qt::KeypadModifier}}, {u'⎋', {Qt::Key_Escape, {}}},
+        {u'⑥', {Qt::Key_F6, {}}}, {u'ⓠ', {Qt::Key_Q, ctrl}},
         {u'⇤', {Qt::Key_Backtab, Qt::ShiftModifier}}, {u'⎖', {Qt::Key_Period, Qt::KeypadModifier}},
         {u'ⓐ', {Qt::Key_A, ctrl}}, {u'ⓒ', {Qt::Key_C, ctrl}}, {u'ⓥ', {Qt::Key_V, ctrl}},
         {u'ⓧ', {Qt::Key_X, ctrl}}, {u'ⓩ', {Qt::Key_Z, ctrl}}};
