@@ -26,3 +26,21 @@ if(QUADREL_BUILD_FUZZ)
     endif()
     add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
+
+# The hardening Debian builds its packages with (dpkg-buildflags with hardening=+all): position-
+# independent executables, stack protector and stack clash protection, control-flow protection,
+# fortified libc calls, format-string checks, and a read-only relocation table resolved at start
+# (relro, bind-now). _FORTIFY_SOURCE needs an optimised build and gets in AddressSanitizer's way,
+# so sanitized and Debug builds go without it.
+option(QUADREL_HARDEN "Build with Debian's hardening flags" ON)
+if(QUADREL_HARDEN)
+    include(CheckPIESupported)
+    check_pie_supported()
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+    add_compile_options(-fstack-protector-strong -fstack-clash-protection -fcf-protection
+                        -Wformat -Werror=format-security)
+    if(NOT QUADREL_SANITIZE)
+        add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    endif()
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
+endif()
