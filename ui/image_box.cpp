@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace quadrel {
 
 ImageBox::ImageBox(QWidget *parent)
@@ -16,6 +18,12 @@ void ImageBox::setPicture(const QImage &picture) {
     update();
 }
 
+void ImageBox::setDrawing(Drawing drawing) {
+    drawing_ = drawing;
+    drawn_ = {};
+    update();
+}
+
 void ImageBox::move(float left, float top, float width, float height) {
     box_ = {left, top, width, height};
     setGeometry(twips::toPixels(box_));
@@ -23,15 +31,33 @@ void ImageBox::move(float left, float top, float width, float height) {
 
 void ImageBox::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    // Nearest-neighbour scaling keeps the flag's stripes crisp at any size.
+    // The control's box on the window's device pixels, its edges rounded to whole pixels, is
+    // filled with the border colour; the picture covers all of it but a border one screen pixel
+    // wide (two at twice the scale). Filled edges on whole pixels stay sharp and visible at every
+    // scale, where a one-pixel pen can blur or fall between device pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin = QPointF(mapTo(window(), QPoint(0, 0))) * ratio;
+    const QRectF box(origin, QSizeF(size()) * ratio);
+    const QRectF device(QPointF(qRound(box.left()), qRound(box.top())),
+                        QPointF(qRound(box.right()), qRound(box.bottom())));
+    const qreal border = std::max(1, qRound(ratio));
+    const QRectF inside = device.adjusted(border, border, -border, -border);
+    const auto toLogical = [&](const QRectF &r) {
+        return QRectF((r.topLeft() - origin) / ratio, r.size() / ratio);
+    };
+    painter.fillRect(toLogical(device), palette().color(QPalette::WindowText));
+    // Nearest-neighbour scaling keeps a picture's pixels crisp at any size; a drawing is made for
+    // exactly the pixels it covers.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect inside = rect().adjusted(1, 1, -1, -1);
-    if (picture_.isNull())
-        painter.fillRect(inside, palette().window());
-    else
-        painter.drawImage(inside, picture_);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (drawing_ != nullptr) {
+        if (drawn_.size() != inside.size().toSize())
+            drawn_ = drawing_(inside.size().toSize());
+        painter.drawImage(toLogical(inside), drawn_);
+    } else if (picture_.isNull()) {
+        painter.fillRect(toLogical(inside), palette().window());
+    } else {
+        painter.drawImage(toLogical(inside), picture_);
+    }
 }
 
 void ImageBox::mousePressEvent(QMouseEvent *event) {
