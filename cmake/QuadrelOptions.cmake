@@ -15,6 +15,12 @@ if(QUADREL_SANITIZE)
     add_compile_options(-fsanitize=${QUADREL_SANITIZE} -fno-omit-frame-pointer
                         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${QUADREL_SANITIZE})
+    # LeakSanitizer's suppressions (cmake/lsan_suppressions.cpp) go into every target defined
+    # after this point; only programs use them.
+    if(QUADREL_SANITIZE MATCHES "address")
+        add_library(quadrel_lsan_suppressions OBJECT ${CMAKE_CURRENT_LIST_DIR}/lsan_suppressions.cpp)
+        link_libraries(quadrel_lsan_suppressions)
+    endif()
 endif()
 
 # libFuzzer steers by coverage, so everything it runs (the core as well as the fuzz targets) is
@@ -25,4 +31,22 @@ if(QUADREL_BUILD_FUZZ)
         message(FATAL_ERROR "QUADREL_BUILD_FUZZ needs clang (libFuzzer); use the fuzz preset")
     endif()
     add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
+# The hardening Debian builds its packages with (dpkg-buildflags with hardening=+all): position-
+# independent executables, stack protector and stack clash protection, control-flow protection,
+# fortified libc calls, format-string checks, and a read-only relocation table resolved at start
+# (relro, bind-now). _FORTIFY_SOURCE needs an optimised build and gets in AddressSanitizer's way,
+# so sanitized and Debug builds go without it.
+option(QUADREL_HARDEN "Build with Debian's hardening flags" ON)
+if(QUADREL_HARDEN)
+    include(CheckPIESupported)
+    check_pie_supported()
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+    add_compile_options(-fstack-protector-strong -fstack-clash-protection -fcf-protection
+                        -Wformat -Werror=format-security)
+    if(NOT QUADREL_SANITIZE)
+        add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    endif()
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()

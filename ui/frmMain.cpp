@@ -1,5 +1,6 @@
 #include "frmMain.hpp"
 
+#include "flags.hpp"
 #include "image_box.hpp"
 #include "lang/captions.hpp"
 #include "layout.hpp"
@@ -9,7 +10,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImage>
 #include <QImageReader>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -56,19 +56,14 @@ void setCaption(QLabel *label, const QString &text) {
     label->adjustSize();
 }
 
-// Reads one of the program's pictures. Naming the format and turning off detection by content
-// keeps Qt from loading every image plugin at start-up just to probe them.
-QImage loadPicture(const char *path, const char *format) {
-    QImageReader reader(QString::fromLatin1(path), format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-QFrame *makeLine(QWidget *parent, int index, QFrame::Shape shape) {
+// A line is its one-pixel-thick box filled with the text colour. The fill covers at least one
+// device pixel at every screen scale, where a frame's 1-pixel pen down the middle of a 1-pixel box
+// vanishes at 1.5x.
+QFrame *makeLine(QWidget *parent, int index) {
     auto *line = named(new QFrame(parent), "lnLines", index);
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Plain);
-    line->setLineWidth(1);
+    line->setFrameShape(QFrame::NoFrame);
+    line->setBackgroundRole(QPalette::WindowText);
+    line->setAutoFillBackground(true);
     return line;
 }
 
@@ -91,16 +86,20 @@ void frmMain::createControls() {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("Quadrel"));
     setFont(QFont(QString::fromLatin1(kFontFamily), kFontPoints));
+    // Every size the desktop icons come in, for whatever size the window manager shows. Naming
+    // the format keeps Qt from loading every image plugin at start-up just to probe the files.
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(loadPicture(":/images/camera-16.png", "png")));
-    icon.addPixmap(QPixmap::fromImage(loadPicture(":/images/camera-32.png", "png")));
+    for (const int side : {16, 32, 48, 64, 128}) {
+        QImageReader reader(QStringLiteral(":/images/camera-%1.png").arg(side), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     setWindowIcon(icon);
 
-    const std::array<const char *, 2> flagPictures{":/images/flag-it.gif", ":/images/flag-uk.gif"};
+    const std::array<ImageBox::Drawing, 2> flagPictures{flags::italianFlag, flags::unionFlag};
     const std::array<std::string_view, 2> flagTags{lang::kItalian, lang::kEnglish};
     for (short i = 0; i < static_cast<short>(imgLang.size()); ++i) {
-        imgLang[i] = named(new ImageBox(this), "imgLang", i);
-        imgLang[i]->setPicture(loadPicture(flagPictures[i], "gif"));
+        imgLang[i] = named(new ImageBox(flagPictures[i], this), "imgLang", i);
         imgLang[i]->setTag(fromUtf8(flagTags[i]));
         // Named in its own language, so that everyone finds their language in any language.
         imgLang[i]->setAccessibleName(fromUtf8(lang::LanguageName(flagTags[i])));
@@ -133,11 +132,11 @@ void frmMain::createControls() {
     makeOptions(fraR, "opzR", opzR);
     makeOptions(fraD, "opzD", opzD);
     makeOptions(fraP, "opzP", opzP);
-    lnLines[0] = makeLine(fraR, 0, QFrame::VLine);
-    lnLines[1] = makeLine(fraP, 1, QFrame::VLine);
-    lnLines[2] = makeLine(fraD, 2, QFrame::VLine);
-    lnLines[3] = makeLine(fraD, 3, QFrame::VLine);
-    lnLines[4] = makeLine(this, 4, QFrame::HLine);
+    lnLines[0] = makeLine(fraR, 0);
+    lnLines[1] = makeLine(fraP, 1);
+    lnLines[2] = makeLine(fraD, 2);
+    lnLines[3] = makeLine(fraD, 3);
+    lnLines[4] = makeLine(this, 4);
 
     // Created after the rule, so it lies above it and its box interrupts the line.
     lblOptions = named(new QLabel(this), "lblOptions");

@@ -2,17 +2,15 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace quadrel {
 
-ImageBox::ImageBox(QWidget *parent)
-    : QAbstractButton(parent) {
+ImageBox::ImageBox(Drawing drawing, QWidget *parent)
+    : QAbstractButton(parent)
+    , drawing_(drawing) {
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ImageBox::setPicture(const QImage &picture) {
-    picture_ = picture;
-    update();
 }
 
 void ImageBox::setTwipsBox(twips::BoxF box) {
@@ -22,15 +20,24 @@ void ImageBox::setTwipsBox(twips::BoxF box) {
 
 void ImageBox::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    // Nearest-neighbour scaling keeps the flag's stripes crisp at any size.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect inside = rect().adjusted(1, 1, -1, -1);
-    if (picture_.isNull())
-        painter.fillRect(inside, palette().window());
-    else
-        painter.drawImage(inside, picture_);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The control's box on the window's device pixels, its edges rounded to whole pixels, is
+    // filled with the border colour; the picture covers all of it but a border one screen pixel
+    // wide (two at twice the scale). Filled edges on whole pixels stay sharp and visible at every
+    // scale, where a one-pixel pen can blur or fall between device pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin = QPointF(mapTo(window(), QPoint(0, 0))) * ratio;
+    const QRectF box(origin, QSizeF(size()) * ratio);
+    const QRectF device(QPointF(qRound(box.left()), qRound(box.top())),
+                        QPointF(qRound(box.right()), qRound(box.bottom())));
+    const qreal border = std::max(1, qRound(ratio));
+    const QRectF inside = device.adjusted(border, border, -border, -border);
+    const auto toLogical = [&](const QRectF &r) {
+        return QRectF((r.topLeft() - origin) / ratio, r.size() / ratio);
+    };
+    painter.fillRect(toLogical(device), palette().color(QPalette::WindowText));
+    if (drawn_.size() != inside.size().toSize())
+        drawn_ = drawing_(inside.size().toSize());
+    painter.drawImage(toLogical(inside), drawn_);
     // The keyboard focus shows as a border two pixels thick in the highlight colour: the style's
     // faint focus frame would be lost on the picture.
     if (hasFocus()) {

@@ -1,11 +1,12 @@
 #pragma once
 
-// An image control: a picture stretched to the control's box, without smoothing, inside a flat
-// one-pixel border (a 27 x 14 picture makes a 29 x 16 control). Its box is kept in twips, in
-// single precision, and converted to pixels through ui/twips whenever it is set. It is a button:
-// a left-button press and release inside the control clicks it, and so do Space and a screen
-// reader's press action. It carries a free text tag. The keyboard reaches it with Tab, and then its
-// border shows the focus; a mouse click moves no focus to it.
+// An image control: a picture drawn to fill the control's box inside a flat one-pixel border. The
+// picture is a drawing, made afresh for the device pixels it covers, which keeps it sharp at every
+// screen scale. The box is kept in twips, in single precision, and converted to pixels through
+// ui/twips whenever it is set. It is a button: a left-button press and release inside the control
+// clicks it, and so do Space and a screen reader's press action. It carries a free text tag. The
+// keyboard reaches it with Tab, and then its border shows the focus; a mouse click moves no focus
+// to it.
 
 #include "twips.hpp"
 
@@ -19,9 +20,11 @@ class ImageBox : public QAbstractButton {
     Q_OBJECT
 
 public:
-    explicit ImageBox(QWidget *parent = nullptr);
+    // Draws the picture for a size in device pixels; called when the control is painted at a size
+    // it has not drawn for yet.
+    using Drawing = QImage (*)(QSize devicePixels);
 
-    void setPicture(const QImage &picture);
+    ImageBox(Drawing drawing, QWidget *parent);
 
     const QString &tag() const { return tag_; }
     void setTag(const QString &tag) { tag_ = tag; }
@@ -36,7 +39,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage picture_;
+    Drawing drawing_;
+    QImage drawn_; // the drawing's last result
     QString tag_;
     twips::BoxF box_;
 };

@@ -1,0 +1,170 @@
+#include "command_line.hpp"
+
+#include "version.hpp"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string_view>
+
+namespace quadrel::cli {
+
+namespace {
+
+struct QtOption {
+    std::string_view name; // without the leading dash
+    const char *value;     // the value's name in the help text, or nullptr for a flag
+};
+
+// The options QApplication and its platform plugins read from the command line.
+constexpr std::array<QtOption, 20> kQtOptions{{
+    {"platform", "NAME"},      {"platformpluginpath", "DIR"}, {"platformtheme", "NAME"},
+    {"plugin", "NAME"},        {"display", "DISPLAY"},        {"name", "NAME"},
+    {"style", "NAME"},         {"stylesheet", "FILE"},        {"qwindowgeometry", "GEOMETRY"},
+    {"geometry", "GEOMETRY"},  {"qwindowtitle", "TITLE"},     {"title", "TITLE"},
+    {"qwindowicon", "FILE"},   {"icon", "FILE"},              {"session", "ID"},
+    {"reverse", nullptr},      {"widgetcount", nullptr},      {"nograb", nullptr},
+    {"dograb", nullptr},       {"sync", nullptr},
+}};
+
+const QtOption *findQtOption(std::string_view name) {
+    for (const QtOption &option : kQtOptions) {
+        if (option.name == name)
+            return &option;
+    }
+    return nullptr;
+}
+
+Request error(std::string text) {
+    return {Request::Action::Error, std::move(text)};
+}
+
+std::string quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+} // namespace
+
+Request parse(int argc, const char *const argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help")
+            return {Request::Action::Help, {}};
+        if (arg == "--version")
+            return {Request::Action::Version, {}};
+        if (arg.size() < 2 || arg[0] != '-')
+            return error("unexpected argument " + quoted(arg));
+        // Qt reads its options with one dash or two, and the style options also as -name=value.
+        std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+        if (name.starts_with("style=") || name.starts_with("stylesheet="))
+            continue;
+        const QtOption *option = findQtOption(name);
+        if (option == nullptr)
+            return error("unknown option " + quoted(arg));
+        if (option->value != nullptr && ++i == argc)
+            return error("option " + quoted(arg) + " needs a value");
+    }
+    return {};
+}
+
+std::string helpText() {
+    std::string text = "Usage: quadrel [QT-OPTION]...\n"
+                       "   or: quadrel --help | --version\n"
+                       "Relates the megapixels, pixels, print resolution and print size of a\n"
+                       "picture in one window.\n"
+                       "\n"
+                       "  -h, --help     print this text and exit\n"
+                       "      --version  print the version and exit\n"
+                       "\n"
+                       "Options of the Qt toolkit, passed on to it:\n";
+    std::string line = " ";
+    for (const QtOption &option : kQtOptions) {
+        std::string item = " -" + std::string(option.name);
+        if (option.value != nullptr)
+            item += std::string(" ") + option.value;
+        if (line.size() + item.size() + 1 > 79) {
+            text += line + "\n";
+            line = " ";
+        }
+        line += item + (&option == &kQtOptions.back() ? "" : ",");
+    }
+    text += line + "\n\n"
+                   "Numbers are shown and read with the decimal mark of the locale (LC_ALL,\n"
+                   "LC_NUMERIC, LANG); both ',' and '.' are accepted when typing.\n"
+                   "Exit status: 0 when the window is closed, 1 when no display can be opened,\n"
+                   "2 for a wrong command line.\n";
+    return text;
+}
+
+std::string versionText() {
+    return "Quadrel " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+           std::to_string(kVersionRevision) +
+           "\nCopyright (c) 2026 Quadrel team\n"
+           "MIT License: this is free software, with no warranty.\n";
+}
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+std::mutex heldMutex;
+QList<HeldMessage> held;
+QtMessageHandler previousHandler = nullptr;
+QByteArray platformName; // from -platform or QT_QPA_PLATFORM; empty: Qt's default (xcb)
+
+// The one line that replaces Qt's abort when no platform plugin could start.
+[[noreturn]] void noDisplay() {
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!platformName.isEmpty() && !platformName.startsWith("xcb")) {
+        std::fprintf(stderr, "quadrel: cannot open a display with the Qt platform '%s'\n",
+                     platformName.constData());
+    } else if (display.isEmpty()) {
+        std::fputs("quadrel: cannot open a display: DISPLAY is not set\n", stderr);
+    } else {
+        std::fprintf(stderr, "quadrel: cannot open the display '%s'\n", display.constData());
+    }
+    std::fflush(stdout);
+    // Qt is half started; leaving without running its destructors is all that is safe here.
+    std::_Exit(1);
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type == QtFatalMsg)
+        noDisplay();
+    const std::lock_guard lock(heldMutex);
+    held.append({type, QByteArray(context.category), text});
+}
+
+} // namespace
+
+DisplayCheck::DisplayCheck(int argc, const char *const argv[]) {
+    platformName = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-platform" || arg == "--platform")
+            platformName = argv[i + 1];
+    }
+    previousHandler = qInstallMessageHandler(holdMessage);
+}
+
+DisplayCheck::~DisplayCheck() {
+    qInstallMessageHandler(previousHandler);
+    const std::lock_guard lock(heldMutex);
+    for (const HeldMessage &message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    held.clear();
+}
+
+} // namespace quadrel::cli
