@@ -2,6 +2,21 @@
 
 // frmMain, Quadrel's one window.
 //
+// Names. The controls keep the names they have always had: a kind prefix and an Italian word.
+//   frm window, txt text field, lbl label, cmd push button, fra frame (a borderless container shown
+//   and hidden as one), opz option (radio) button, ln line, img image.
+//   txtDati ("data"): the six data fields, indexed by Field (core/recalc.hpp); lblLabels: their
+//   labels; txtRatio: the X/Y ratio; imgLang: the flags (0 Italian, 1 English); lnLines: the
+//   bracket lines of the lock frames and the rule above the ratio.
+//   fraP, fraD, fraR: the lock frames, named by the fields they serve (P pixels 0..2, D the DPI
+//   field 3, R the print's size 4..5); only the frame of the field being edited shows. Each holds
+//   an option pair, opzP / opzD / opzR, choosing what stays fixed.
+//   Tag: the window's is the current language code ("it" or "uk"); a data field's (fieldTag_) is
+//   its cleaned text on entry, put back when it is left without a number.
+//   Twips: the layout's unit, 1/1440 inch (ui/twips.hpp, ui/layout.hpp).
+//   n2s / s2n: number to field text and back (core/number_text.hpp).
+//   Handlers are named after their control and event: txtDati_GotFocus, imgLang_Click.
+//
 // How a keystroke flows: a key typed into data field i reaches eventFilter(), which hands it to
 // txtDati_KeyPress(i): digits go in, "," and "." go in as the locale's decimal mark, other
 // printable characters are dropped, and keys that are not printable characters (editing keys,
