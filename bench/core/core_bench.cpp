@@ -36,23 +36,11 @@ void BM_RecalcWritesTypicalEdit(benchmark::State &state) {
     const LockChoices locks;
     for (auto _ : state) {
         benchmark::DoNotOptimize(texts);
-        FieldWrites writes = RecalcWrites(Megapixels, texts, 4.0 / 3, locks, ",");
+        auto writes = RecalcWrites(Megapixels, texts, 4.0 / 3, locks, ",");
         benchmark::DoNotOptimize(writes);
     }
 }
 BENCHMARK(BM_RecalcWritesTypicalEdit);
-
-// The same edit from values already read, which leaves out the six readings.
-void BM_RecalcWritesFromValues(benchmark::State &state) {
-    FieldValues values{8.0, 3266.0, 2449.0, 300.0, 27.7, 20.7};
-    const LockChoices locks;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(values);
-        FieldWrites writes = RecalcWrites(Megapixels, values, 4.0 / 3, locks, ",");
-        benchmark::DoNotOptimize(writes);
-    }
-}
-BENCHMARK(BM_RecalcWritesFromValues);
 
 // The values both writers get, in a fixed order: a quarter each of whole pixel counts and
 // resolutions, one-decimal print sizes, full-precision results of the formulas, and values of

@@ -74,7 +74,7 @@ TEST(RecalcWrites, WritesTheOtherFieldsInOrderWithEachMark) {
             FieldTexts texts;
             for (int k = 0; k < kFieldCount; ++k)
                 texts[k] = fields[k] = WithMark(c.before[k], mark);
-            const FieldWrites writes = RecalcWrites(c.index, texts, c.ratio, c.locks, mark);
+            const auto writes = RecalcWrites(c.index, texts, c.ratio, c.locks, mark);
             int previous = -1;
             for (const FieldWrite &w : writes) {
                 ASSERT_TRUE(w.field > previous && w.field < kFieldCount && w.field != c.index);
