@@ -30,7 +30,11 @@ std::size_t Utf8CharLength(std::string_view s) {
     const unsigned lead = byte(0);
     if (s.empty() || lead < 0x80)
         return s.empty() ? 0 : 1;
-    const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    const std::size_t length = lead < 0xC2   ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
     // The bounds of the second byte rule out overlong forms, surrogates and code points beyond
     // U+10FFFF.
     const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;

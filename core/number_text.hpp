@@ -2,10 +2,10 @@
 
 // The text form of numbers, as the fields show and read them.
 //
-// Every routine takes the decimal mark explicitly. `dec` is a mark as DecimalSepFromMark returns it:
-// the UTF-8 text of exactly one character that the number grammar does not use otherwise ("," "."
-// or a non-ASCII mark such as U+066B "\u066B"). Digits, signs and the exponent letter are always
-// ASCII; no group separator is ever written. Nothing here throws on any input.
+// Every routine takes the decimal mark explicitly. `dec` is a mark as DecimalSepFromMark returns
+// it: the UTF-8 text of exactly one character that the number grammar does not use otherwise (","
+// "." or a non-ASCII mark such as U+066B "\u066B"). Digits, signs and the exponent letter are
+// always ASCII; no group separator is ever written. Nothing here throws on any input.
 
 #include <optional>
 #include <string>

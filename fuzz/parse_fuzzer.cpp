@@ -3,47 +3,45 @@
 
 #include "fuzz_support.hpp"
 
-#include <cstdint>
-
 using namespace quadrel;
 using fuzz::Check;
 
-// Whether `text` is one number of the grammar ParseNumber reads. The pattern sees the text with
-// each run of digits written "0", each run of blanks " ", the mark "M" (and "M" itself "?"): a
-// number is then at most 9 characters long, and the pattern never runs over a long text.
+// Whether `text` is one number of the grammar. The pattern sees each run of digits as "0", each
+// run of blanks as " ", the mark as "M" (and "M" as "?"), so that a number is at most 9
+// characters long and the pattern never runs over a long text.
 static bool InGrammar(std::string_view text, std::string_view dec) {
     static const std::regex kGrammar(R"( ?[+-]?(0(M0?)?|M0)([eE][+-]?0)? ?)");
     std::string s;
     for (std::size_t i = 0; i < text.size() && s.size() < 10; ++i) {
-        const char c = text[i];
-        const char t = text.substr(i).starts_with(dec) ? 'M' : c >= '0' && c <= '9' ? '0'
-                       : c == '\t' ? ' ' : c == 'M' ? '?' : c;
-        if (t == 'M')
-            i += dec.size() - 1;
+        const char c = text[i], t = text.substr(i).starts_with(dec) ? 'M'
+                                    : c >= '0' && c <= '9'          ? '0'
+                                    : c == '\t'                     ? ' '
+                                    : c == 'M'                      ? '?'
+                                                                    : c;
+        i += t == 'M' ? dec.size() - 1 : 0;
         if (s.empty() || s.back() != t || (t != '0' && t != ' '))
             s += t;
     }
     return s.size() < 10 && std::regex_match(s, kGrammar);
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
     if (size == 0)
         return 0;
     const std::string_view dec = fuzz::MarkFromByte(data[0]);
     const std::string_view text(reinterpret_cast<const char *>(data) + 1, size - 1);
 
-    // A number of the grammar reads as the nearest double (which strtod finds in the "C" locale
-    // of this program), or as nothing beyond the range; any other text reads as nothing.
+    // A number of the grammar reads as the nearest double (which strtod finds in this program's
+    // "C" locale), or as nothing beyond the range; any other text reads as nothing; never as -0.
     const std::optional<double> value = ParseNumber(text, dec);
-    if (InGrammar(text, dec)) {
-        std::string c(text);
-        if (const std::size_t at = c.find(dec); at != std::string::npos)
-            c.replace(at, dec.size(), ".");
-        const double nearest = std::strtod(c.c_str(), nullptr);
-        Check(std::isinf(nearest) ? !value : value == nearest, "misread", text);
-    } else {
-        Check(!value, "read outside the grammar", text);
-    }
+    std::string c(text);
+    if (const std::size_t at = c.find(dec); at != std::string::npos)
+        c.replace(at, dec.size(), ".");
+    const double nearest = std::strtod(c.c_str(), nullptr);
+    Check(!InGrammar(text, dec) ? !value
+          : std::isinf(nearest) ? !value
+                                : value == nearest,
+          "misread", text);
     Check(!value || *value != 0 || !std::signbit(*value), "read as -0", text);
 
     // Tidying gives a number text, the one of the number read, and a tidy text stays as it is.
@@ -51,13 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Check(clean.empty() || (fuzz::IsNumberText(clean, dec) && CleanNumber(clean, dec) == clean),
           "tidied to no tidy number text", clean);
     Check(!value || clean == NumberText(*value, dec), "tidied to another number", text);
-    Check(s2n(text, 7.25, dec) == (clean.empty() ? 7.25 : ParseNumber(clean, dec)),
-          "s2n differs from the tidy text", text);
+    Check(s2n(text, 7.25, dec) == (clean.empty() ? 7.25 : ParseNumber(clean, dec)), "s2n", text);
 
     // Whatever the locale's mark, numbers written with the mark in use read back.
     const std::string mark = DecimalSepFromMark(text.substr(0, 8));
     for (const double v : {2.1, -1.5e-7})
-        Check(ParseNumber(NumberText(v, mark), mark) == ParseNumber(NumberText(v, "."), "."),
-              "no way back with the locale's mark", mark);
+        Check(ParseNumber(NumberText(v, mark), mark) == v, "no way back with the mark", mark);
     return 0;
 }

@@ -1,9 +1,8 @@
 // The recalculation: RecalcWrites over any field texts, ratio, edited index and lock choices.
-// Input, as lines: line 1 is the edited index (byte 0: "0".."9", or any other byte as a signed
+// Input, as lines: line 1 is the edited index (byte 0: "0".."9", any other byte by its signed
 // value), the lock choices (byte 1, bits 0..5: opzP(0), opzP(1), opzD(0), opzD(1), opzR(0),
-// opzR(1); "U" selects the first of each pair), the decimal mark (byte 2, MarkFromByte) and the
-// ratio (the rest, as from_chars reads it, "inf" and "nan" included; 4/3 when unreadable); lines
-// 2..7 are the six field texts.
+// opzR(1); "U" is the first of each pair), the decimal mark (byte 2, MarkFromByte) and the ratio
+// (the rest, as from_chars reads it, "inf" and "nan" included; else 4/3); then the six fields.
 
 #include "fuzz_support.hpp"
 
@@ -15,7 +14,7 @@
 using namespace quadrel;
 using fuzz::Check;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char *>(data), size);
     const std::string_view head = input.substr(0, input.find('\n'));
     if (head.size() < 3)
@@ -27,14 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     double ratio = 4.0 / 3;
     std::from_chars(head.data() + 3, head.data() + head.size(), ratio);
     FieldTexts texts{};
-    input.remove_prefix(std::min(head.size() + 1, input.size()));
-    for (int k = 0; k < kFieldCount && !input.empty(); ++k) {
-        texts[k] = input.substr(0, input.find('\n'));
-        input.remove_prefix(std::min(texts[k].size() + 1, input.size()));
+    for (std::string_view &text : texts) {
+        input.remove_prefix(std::min(input.find('\n'), input.size() - 1) + 1);
+        text = input.substr(0, input.find('\n'));
     }
 
     // Every field but the edited one, in increasing order (cut short only by a failure), each
-    // text empty or a number text with no more decimals than its field shows. Where nothing is
+    // empty or a number text with no more decimals than its field shows. Where nothing is
     // derived, each field gets its own number back with its field's decimals.
     const bool derives = index >= 0 && index < kFieldCount && s2n(texts[index], {}, dec);
     int next = 0;
