@@ -14,11 +14,11 @@ using FieldValues = std::array<OptionalNumber, kFieldCount>;
 // exactly as written, left to right, since the grouping decides the last bit of the result; a
 // formula is only reached when all its operands hold numbers.
 //
-// A failing step (a zero or infinite divisor, a result that is not finite, the square root of a
-// negative number) clears `ok` for good. A product that overflows inside a formula leaves its
-// result infinite or not a number, so checking each formula's result covers it. Since a failure
-// anywhere in the derivation means that no field is written, the caller checks `ok` once, after
-// the derivation; the steps that run after a failure only compute values that are dropped.
+// A failing step clears `ok` for good: a result that is not finite, which covers a division by
+// zero, the square root of a negative number and an overflow anywhere inside the formula, and a
+// division by an infinite ratio, whose result would look plausible. Since a failure anywhere in
+// the derivation means that no field is written, the caller checks `ok` once, after the
+// derivation; the steps that run after a failure only compute values that are dropped.
 class Derivation {
 public:
     Derivation(const FieldValues &values, double ratio)
@@ -29,12 +29,12 @@ public:
     const FieldValues &values() const { return q_; }
     bool has(Field f) const { return q_[f].has_value(); }
 
-    // The formulas, each read as "target = expression" (root is the square root).
+    // The formulas, each read as "target = expression".
     void PixelsXFromMegapixels() {
-        set(PixelsX, root(v(Megapixels) * kPixelsPerMegapixel * ratio_));
+        set(PixelsX, std::sqrt(v(Megapixels) * kPixelsPerMegapixel * ratio_));
     }
     void PixelsYFromMegapixels() {
-        set(PixelsY, root(divide(v(Megapixels) * kPixelsPerMegapixel, ratio_)));
+        set(PixelsY, std::sqrt(divide(v(Megapixels) * kPixelsPerMegapixel, ratio_)));
     }
     void PixelsYFromX() { set(PixelsY, divide(v(PixelsX), ratio_)); }
     void PixelsXFromY() { set(PixelsX, v(PixelsY) * ratio_); }
@@ -56,18 +56,10 @@ private:
         q_[f] = value;
     }
 
-    // An infinite divisor (only the ratio can be one) fails too, so that no formula turns an
-    // infinite ratio into a plausible figure.
     double divide(double a, double b) {
-        if (b == 0.0 || !std::isfinite(b))
+        if (!std::isfinite(b))
             ok_ = false;
         return a / b;
-    }
-
-    double root(double a) {
-        if (a < 0.0)
-            ok_ = false;
-        return std::sqrt(a);
     }
 
     FieldValues q_;

@@ -115,14 +115,13 @@ TEST(N2s, RoundsHalvesToEvenAndFailsBeyondTheRange) {
     }
 }
 
+// The ends of each range of characters; the window tests type the rest.
 TEST(FilterKey, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
     using enum KeyAction;
     // clang-format off
     const std::pair<char32_t, KeyAction> cases[] = {
-        {U'\b', Pass}, {U'\x1f', Pass}, {U'\x7f', Pass}, {U'0', Pass}, {U'9', Pass},
-        {U',', InsertDecimalMark}, {U'.', InsertDecimalMark}, {U'/', Discard}, {U':', Discard},
-        {U' ', Discard}, {U'-', Discard}, {U'e', Discard}, {U'\x80', Discard},
-        {U'\u066B', Discard}, {U'\uFF11', Discard}};
+        {U'\x1f', Pass}, {U'\x7f', Pass}, {U'0', Pass}, {U'9', Pass}, {U',', InsertDecimalMark},
+        {U'.', InsertDecimalMark}, {U' ', Discard}, {U'/', Discard}, {U':', Discard}, {U'\x80', Discard}};
     // clang-format on
     for (const auto &[key, action] : cases)
         EXPECT_EQ(FilterKey(key), action) << "key U+" << std::hex << unsigned(key);
