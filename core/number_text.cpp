@@ -58,7 +58,9 @@ long Magnitude(std::string_view number) {
     if (e < number.size() &&
         std::from_chars(number.data() + e + 1, number.data() + number.size(), exponent).ec !=
             std::errc{})
-        exponent = number[e + 1] == '-' ? LONG_MIN / 2 : LONG_MAX / 2; // beyond any text's length
+        exponent = number[e + 1] == '-' ? LONG_MIN : LONG_MAX;
+    // Beyond any text's length either way, and with room for the digits' place.
+    exponent = std::clamp(exponent, LONG_MIN / 2, LONG_MAX / 2);
     return static_cast<long>(point) - static_cast<long>(first) - (first < point ? 1 : 0) + exponent;
 }
 
