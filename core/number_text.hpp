@@ -2,11 +2,10 @@
 
 // The text form of numbers, as the fields show and read them.
 //
-// Every routine takes the decimal mark explicitly: `dec` is the UTF-8 text of exactly one
-// character (",", "." or a non-ASCII mark such as U+066B "\u066B"), normally the result of
-// DecimalSepFromMark. An empty `dec` counts as "."; one longer than four bytes counts as its first
-// character. Digits, signs and the exponent letter are always ASCII; no group separator is ever
-// written. Nothing here throws on any input.
+// Every routine takes the decimal mark explicitly. `dec` is a mark as DecimalSepFromMark returns
+// it: the UTF-8 text of exactly one character that the number grammar does not use otherwise (","
+// "." or a non-ASCII mark such as U+066B "\u066B"). Digits, signs and the exponent letter are
+// always ASCII; no group separator is ever written. Nothing here throws on any input.
 
 #include <optional>
 #include <string>
@@ -58,16 +57,17 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view dec);
 //   CleanNumber("3,14159265358979323", ",") -> "3,14159265358979"
 std::string CleanNumber(std::string_view text, std::string_view dec);
 
-// The number that a field's text holds, the value of its CleanNumber text (so rounded to 15
-// significant digits), or `fallback` when it holds none.
+// s2n, "string to number": the number that a field's text holds, the value of its CleanNumber
+// text (so rounded to 15 significant digits), or `fallback` when it holds none.
 //   s2n("12.5", {}, ",") -> 12.5     s2n("abc", {}, ",") -> empty     s2n("", 3.0, ",") -> 3
 //   s2n("3.14159265358979323", {}, ".") -> 3.14159265358979
 OptionalNumber s2n(std::string_view text, OptionalNumber fallback, std::string_view dec);
 
-// The text shown for `v` with `nDecimali` decimals (a negative count counts as 0): v is scaled by
-// 10^n, rounded to the nearest integer with exact halves to even, scaled back, and written by
-// NumberText. An empty `v` gives the empty text. Fails (no value) when v is not finite or the
-// scaling overflows (1e308 with 1 decimal; any v with more than 308 decimals).
+// n2s, "number to string": the text shown for `v` with `nDecimali` decimals (a negative count
+// counts as 0): v is scaled by 10^n, rounded to the nearest integer with exact halves to even,
+// scaled back, and written by NumberText. An empty `v` gives the empty text. Fails (no value) when
+// v is not finite or the scaling overflows (1e308 with 1 decimal; any v with more than 308
+// decimals).
 //   n2s(1524.5, 0, ",") -> "1524"       n2s(1525.5, 0, ",") -> "1526"
 //   n2s(0.75, 1, ",") -> "0,8"          n2s(4.0 / 3, 13, ",") -> "1,3333333333333"
 //   n2s(2033.06, -1, ",") -> "2033"     n2s({}, 1, ",") -> ""

@@ -1,20 +1,24 @@
 #include "recalc.hpp"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace quadrel {
 
 namespace {
 
-// The working values of one recalculation and the formulas between them. Every formula is written
-// exactly as grouped in the rules, since the grouping decides the last bit of the result.
+using FieldValues = std::array<OptionalNumber, kFieldCount>;
+
+// The working values of one recalculation and the formulas between them. Each formula is grouped
+// exactly as written, left to right, since the grouping decides the last bit of the result; a
+// formula is only reached when all its operands hold numbers.
 //
-// A failing step (a zero or infinite divisor, a result that is not finite, the square root of a
-// negative number) clears `ok` for good. A product that overflows inside a formula leaves its
-// result infinite or not a number, so checking each formula's result covers it. Since a failure
-// anywhere in the derivation means that no field is written, the caller checks `ok` once, after
-// the derivation; the steps that run after a failure only compute values that are dropped.
+// A failing step clears `ok` for good: a result that is not finite, which covers a division by
+// zero, the square root of a negative number and an overflow anywhere inside the formula, and a
+// division by an infinite ratio, whose result would look plausible. Since a failure anywhere in
+// the derivation means that no field is written, the caller checks `ok` once, after the
+// derivation; the steps that run after a failure only compute values that are dropped.
 class Derivation {
 public:
     Derivation(const FieldValues &values, double ratio)
@@ -25,18 +29,23 @@ public:
     const FieldValues &values() const { return q_; }
     bool has(Field f) const { return q_[f].has_value(); }
 
-    void F1() { set(PixelsX, root((v(Megapixels) * kPixelsPerMegapixel) * ratio_)); }
-    void F2() { set(PixelsY, root(divide(v(Megapixels) * kPixelsPerMegapixel, ratio_))); }
-    void F3() { set(PixelsY, divide(v(PixelsX), ratio_)); }
-    void F4() { set(PixelsX, v(PixelsY) * ratio_); }
-    void F5() { set(Megapixels, (v(PixelsX) * v(PixelsY)) / kPixelsPerMegapixel); }
-    void F6() { set(WidthCm, divide(v(PixelsX) * kCmPerInch, v(Dpi))); }
-    void F7() { set(HeightCm, divide(v(PixelsY) * kCmPerInch, v(Dpi))); }
-    void F8() { set(WidthCm, v(HeightCm) * ratio_); }
-    void F9() { set(HeightCm, divide(v(WidthCm), ratio_)); }
-    void F10() { set(Dpi, divide(v(PixelsX) * kCmPerInch, v(WidthCm))); }
-    void F11() { set(PixelsX, (v(WidthCm) * v(Dpi)) / kCmPerInch); }
-    void F12() { set(PixelsY, (v(HeightCm) * v(Dpi)) / kCmPerInch); }
+    // The formulas, each read as "target = expression".
+    void PixelsXFromMegapixels() {
+        set(PixelsX, std::sqrt(v(Megapixels) * kPixelsPerMegapixel * ratio_));
+    }
+    void PixelsYFromMegapixels() {
+        set(PixelsY, std::sqrt(divide(v(Megapixels) * kPixelsPerMegapixel, ratio_)));
+    }
+    void PixelsYFromX() { set(PixelsY, divide(v(PixelsX), ratio_)); }
+    void PixelsXFromY() { set(PixelsX, v(PixelsY) * ratio_); }
+    void MegapixelsFromPixels() { set(Megapixels, v(PixelsX) * v(PixelsY) / kPixelsPerMegapixel); }
+    void WidthFromPixels() { set(WidthCm, divide(v(PixelsX) * kCmPerInch, v(Dpi))); }
+    void HeightFromPixels() { set(HeightCm, divide(v(PixelsY) * kCmPerInch, v(Dpi))); }
+    void WidthFromHeight() { set(WidthCm, v(HeightCm) * ratio_); }
+    void HeightFromWidth() { set(HeightCm, divide(v(WidthCm), ratio_)); }
+    void DpiFromWidth() { set(Dpi, divide(v(PixelsX) * kCmPerInch, v(WidthCm))); }
+    void PixelsXFromWidth() { set(PixelsX, v(WidthCm) * v(Dpi) / kCmPerInch); }
+    void PixelsYFromHeight() { set(PixelsY, v(HeightCm) * v(Dpi) / kCmPerInch); }
 
 private:
     double v(Field f) const { return *q_[f]; }
@@ -47,18 +56,10 @@ private:
         q_[f] = value;
     }
 
-    // An infinite divisor (only the ratio can be one) fails too, so that no formula turns an
-    // infinite ratio into a plausible figure.
     double divide(double a, double b) {
-        if (b == 0.0 || !std::isfinite(b))
+        if (!std::isfinite(b))
             ok_ = false;
         return a / b;
-    }
-
-    double root(double a) {
-        if (a < 0.0)
-            ok_ = false;
-        return std::sqrt(a);
     }
 
     FieldValues q_;
@@ -66,46 +67,50 @@ private:
     bool ok_ = true;
 };
 
-// Pixel completion: the pixel quantities follow Megapixels first, then PixelsX, then PixelsY.
-void BlockA(Derivation &d) {
+// The pixel quantities completed from the first of Megapixels, PixelsX, PixelsY that holds a
+// number (the values the others had are replaced); nothing when none does.
+void CompletePixels(Derivation &d) {
     if (d.has(Megapixels)) {
-        d.F1();
-        d.F2();
+        d.PixelsXFromMegapixels();
+        d.PixelsYFromMegapixels();
     } else if (d.has(PixelsX)) {
-        d.F3();
-        d.F5();
+        d.PixelsYFromX();
+        d.MegapixelsFromPixels();
     } else if (d.has(PixelsY)) {
-        d.F4();
-        d.F5();
+        d.PixelsXFromY();
+        d.MegapixelsFromPixels();
     }
 }
 
-// After an edit of a pixel quantity, which has left all three pixel quantities filled.
-void BlockB(Derivation &d, const LockChoices &locks) {
+// After an edit of a pixel field, which has left all three pixel quantities filled: opzP(0) keeps
+// Dpi and derives the print size, opzP(1) keeps the print size and derives Dpi. A HeightCm that
+// the field already held stays, even where it does not match WidthCm / Ratio.
+void PixelFieldEdited(Derivation &d, const LockChoices &locks) {
     if (locks.opzP[0] && d.has(Dpi)) {
-        d.F6();
-        d.F7();
+        d.WidthFromPixels();
+        d.HeightFromPixels();
     }
     if (locks.opzP[1] && (d.has(WidthCm) || d.has(HeightCm))) {
         if (!d.has(WidthCm))
-            d.F8();
+            d.WidthFromHeight();
         if (!d.has(HeightCm))
-            d.F9();
-        d.F10();
+            d.HeightFromWidth();
+        d.DpiFromWidth();
     }
 }
 
-// Steps 3 and 4 of an edit of a print size, once both print sizes are filled.
+// After an edit of a print size, once both print sizes are filled: opzR(0) keeps the pixels and
+// derives Dpi, opzR(1) keeps Dpi and derives the pixels.
 void PrintSizeEdited(Derivation &d, const LockChoices &locks) {
     if (locks.opzR[0]) {
-        BlockA(d);
+        CompletePixels(d);
         if (d.has(Megapixels))
-            d.F10();
+            d.DpiFromWidth();
     }
     if (locks.opzR[1] && d.has(Dpi)) {
-        d.F11();
-        d.F3();
-        d.F5();
+        d.PixelsXFromWidth();
+        d.PixelsYFromX();
+        d.MegapixelsFromPixels();
     }
 }
 
@@ -114,44 +119,44 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
         return;
     switch (index) {
     case Megapixels:
-        d.F1();
-        d.F2();
-        BlockB(d, locks);
+        d.PixelsXFromMegapixels();
+        d.PixelsYFromMegapixels();
+        PixelFieldEdited(d, locks);
         break;
     case PixelsX:
-        d.F3();
-        d.F5();
-        BlockB(d, locks);
+        d.PixelsYFromX();
+        d.MegapixelsFromPixels();
+        PixelFieldEdited(d, locks);
         break;
     case PixelsY:
-        d.F4();
-        d.F5();
-        BlockB(d, locks);
+        d.PixelsXFromY();
+        d.MegapixelsFromPixels();
+        PixelFieldEdited(d, locks);
         break;
-    case Dpi:
+    case Dpi: // opzD(0) keeps the pixels and derives the print size; opzD(1) the other way round
         if (locks.opzD[0]) {
-            BlockA(d);
+            CompletePixels(d);
             if (d.has(Megapixels)) {
-                d.F6();
-                d.F7();
+                d.WidthFromPixels();
+                d.HeightFromPixels();
             }
         }
         if (locks.opzD[1] && (d.has(WidthCm) || d.has(HeightCm))) {
             if (!d.has(HeightCm))
-                d.F9();
+                d.HeightFromWidth();
             if (!d.has(WidthCm))
-                d.F8();
-            d.F11();
-            d.F12();
-            d.F5();
+                d.WidthFromHeight();
+            d.PixelsXFromWidth();
+            d.PixelsYFromHeight();
+            d.MegapixelsFromPixels();
         }
         break;
     case WidthCm:
-        d.F9();
+        d.HeightFromWidth();
         PrintSizeEdited(d, locks);
         break;
     case HeightCm:
-        d.F8();
+        d.WidthFromHeight();
         PrintSizeEdited(d, locks);
         break;
     default:
@@ -161,17 +166,14 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
 
 } // namespace
 
-FieldWrites RecalcWrites(int index, const FieldValues &values, double ratio,
-                         const LockChoices &locks, std::string_view dec) {
-    FieldValues finite = values;
-    for (OptionalNumber &value : finite) {
-        if (value && !std::isfinite(*value))
-            value.reset();
-    }
-
-    Derivation d(finite, ratio);
+std::vector<FieldWrite> RecalcWrites(int index, const FieldTexts &texts, double ratio,
+                                     const LockChoices &locks, std::string_view dec) {
+    FieldValues values;
+    for (int k = 0; k < kFieldCount; ++k)
+        values[k] = s2n(texts[k], std::nullopt, dec);
+    Derivation d(values, ratio);
     Derive(index, d, locks);
-    FieldWrites writes;
+    std::vector<FieldWrite> writes;
     if (!d.ok())
         return writes;
 
@@ -184,14 +186,6 @@ FieldWrites RecalcWrites(int index, const FieldValues &values, double ratio,
         writes.push_back({k, std::move(*text)});
     }
     return writes;
-}
-
-FieldWrites RecalcWrites(int index, const FieldTexts &texts, double ratio, const LockChoices &locks,
-                         std::string_view dec) {
-    FieldValues values;
-    for (int k = 0; k < kFieldCount; ++k)
-        values[k] = s2n(texts[k], std::nullopt, dec);
-    return RecalcWrites(index, values, ratio, locks, dec);
 }
 
 } // namespace quadrel

@@ -1,16 +1,22 @@
 #pragma once
 
-// The recalculation rules: from the edited field, the six field values, the X/Y ratio and the lock
+// The recalculation rules: from the edited field, the six field texts, the X/Y ratio and the lock
 // choices, the texts to write into the other fields, in order. No window is involved; the window
 // reads its fields, calls RecalcWrites and applies the writes one at a time.
+//
+// Names kept from the window, which the code here shares:
+//   txtDati    the six data fields, indexed by Field (megapixels, pixels, DPI, print size)
+//   s2n, n2s   string to number, number to string (number_text.hpp)
+//   nDecimali  the number of decimals n2s shows (kFieldDecimals for a data field)
+//   opzP, opzD, opzR  the lock choices, pairs of option buttons (opz): opzP counts when a pixel
+//              field is edited, opzD when the DPI field is, opzR when a print-size field is
 
 #include "number_text.hpp"
 
 #include <array>
-#include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <vector>
 
 namespace quadrel {
 
@@ -42,39 +48,16 @@ struct FieldWrite {
     bool operator==(const FieldWrite &) const = default;
 };
 
-// The ordered writes of one recalculation: at most six, no allocation beyond the texts.
-class FieldWrites {
-public:
-    void push_back(FieldWrite w) {
-        if (count_ < items_.size())
-            items_[count_++] = std::move(w);
-    }
-    std::size_t size() const { return count_; }
-    bool empty() const { return count_ == 0; }
-    const FieldWrite &operator[](std::size_t i) const { return items_[i]; }
-    const FieldWrite *begin() const { return items_.data(); }
-    const FieldWrite *end() const { return items_.data() + count_; }
-
-private:
-    std::array<FieldWrite, kFieldCount> items_{};
-    std::size_t count_ = 0;
-};
-
-using FieldValues = std::array<OptionalNumber, kFieldCount>;
 using FieldTexts = std::array<std::string_view, kFieldCount>;
 
-// Derives the other quantities from field `index` and returns the writes: every field but `index`
-// in increasing order (all six for an index outside 0..5, which derives nothing), each as n2s with
-// the field's decimals. An empty edited field derives nothing either; the others are rewritten.
-// A failing step while deriving (division by zero, a result too large for a double, the square
-// root of a negative number, a ratio that is not finite where a formula uses it) gives no writes;
-// a failure while formatting field k (n2s fails) gives the writes before k. A value that is not
-// finite counts as empty. No text written is ever "nan", "inf" or "-0".
-FieldWrites RecalcWrites(int index, const FieldValues &values, double ratio,
-                         const LockChoices &locks, std::string_view dec);
-
-// The same from the fields' texts, each read with s2n and an empty fallback.
-FieldWrites RecalcWrites(int index, const FieldTexts &texts, double ratio, const LockChoices &locks,
-                         std::string_view dec);
+// Reads the six texts with s2n (empty fallback), derives the other quantities from field `index`
+// and returns the writes: every field but `index` in increasing order (all six for an index outside
+// 0..5, which derives nothing), each as n2s with the field's decimals. An empty edited field
+// derives nothing either; the others are rewritten. A failing step while deriving (division by
+// zero, a result too large for a double, the square root of a negative number, a ratio that is not
+// finite where a formula uses it) gives no writes; a failure while formatting field k (n2s fails)
+// gives the writes before k. No text written is ever "nan", "inf" or "-0".
+std::vector<FieldWrite> RecalcWrites(int index, const FieldTexts &texts, double ratio,
+                                     const LockChoices &locks, std::string_view dec);
 
 } // namespace quadrel

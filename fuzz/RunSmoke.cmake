@@ -17,7 +17,7 @@ endforeach()
 
 execute_process(
     COMMAND ${FUZZER}
-        -max_total_time=${SECONDS} -seed=1 -max_len=256 -timeout=10 -rss_limit_mb=2048
+        -max_total_time=${SECONDS} -seed=1 -max_len=32767 -timeout=10 -rss_limit_mb=2048
         -dict=${DICT} -artifact_prefix=${WORK_DIR}/ -print_final_stats=1
         ${WORK_DIR}/corpus ${existing_seed_dirs}
     RESULT_VARIABLE result)

@@ -383,7 +383,7 @@ void frmMain::Recalc(int index) {
     }
     // Each write may run one nested recalculation (a write into the field that has just received
     // the focus); the writes computed here still go on afterwards, in order.
-    const FieldWrites writes = RecalcWrites(index, views, ratio_, lockChoices(), decimalSep_);
+    const std::vector<FieldWrite> writes = RecalcWrites(index, views, ratio_, lockChoices(), decimalSep_);
     for (const FieldWrite &write : writes)
         txtDati[write.field]->setText(QString::fromStdString(write.text));
 }

@@ -34,9 +34,9 @@ TEST(DecimalSepFromMark, TakesTheFirstCharacterOfAMarkThatReadsBack) {
 TEST(NumberText, WritesFifteenDigitsThatReadBack) {
     // clang-format off
     const std::pair<double, std::string_view> cases[] = {
-        {2.1, "2,1"}, {2.0 / 3, "0,666666666666667"}, {999999999999999, "999999999999999"},
-        {999999999999999.9, "1E+15"}, {0.0001, "0,0001"}, {0.00001, "1E-05"},
-        {0.000015, "1,5E-05"}, {1234567890123456789.0, "1,23456789012346E+18"},
+        {2.1, "2,1"}, {1.0 / 3, "0,333333333333333"}, {2.0 / 3, "0,666666666666667"},
+        {999999999999999, "999999999999999"}, {999999999999999.9, "1E+15"}, {0.0001, "0,0001"},
+        {0.00001, "1E-05"}, {1234567890123456789.0, "1,23456789012346E+18"},
         {-1e-100, "-1E-100"}, {-0.0, "0"}, {5e-324, "4,94065645841247E-324"},
         {DBL_MAX, "1,79769313486231E+308"}, {-1.797693134862315e308, "-1,79769313486231E+308"},
         {1.79769313486230e308, "1,7976931348623E+308"}, {INFINITY, ""}, {NAN, ""}};
@@ -54,10 +54,11 @@ TEST(ParseNumber, ReadsOnlyWholeNumbersInTheRange) {
     // clang-format off
     const std::pair<std::string_view, std::optional<double>> cases[] = {
         {"5,", 5}, {",5", 0.5}, {" \t-2,5 ", -2.5}, {"+1,5e-3", 0.0015}, {"1E3", 1000},
-        {"-0", 0.0}, {"1e-400", 0.0}, {"", kNone}, {" ", kNone}, {"-", kNone}, {",", kNone},
-        {"e5", kNone}, {"1e", kNone}, {"1e+", kNone}, {"1e5,5", kNone}, {"1 2", kNone},
-        {"1,2,3", kNone}, {"+-1", kNone}, {"1e400", kNone}, {"1,79769313486232E+308", kNone},
-        {"1e99999999999999999999", kNone}, {"0x10", kNone}, {"inf", kNone}, {"\xC2\xA0" "1", kNone}};
+        {"-0", 0.0}, {"1e-400", 0.0}, {"-1e-99999999999999999999", 0.0}, {"", kNone}, {" ", kNone},
+        {"-", kNone}, {",", kNone}, {"e5", kNone}, {"1e", kNone}, {"1e+", kNone}, {"1e5,5", kNone},
+        {"1 2", kNone}, {"1,2,3", kNone}, {"+-1", kNone}, {"1e400", kNone},
+        {"1,79769313486232E+308", kNone}, {"1e99999999999999999999", kNone}, {"100e9223372036854775807", kNone}, {"0x10", kNone},
+        {"inf", kNone}, {"nan", kNone}, {"\xC2\xA0" "1", kNone}};
     // clang-format on
     for (std::string_view mark : kMarks) {
         for (const auto &[typed, want] : cases) {
@@ -100,10 +101,10 @@ TEST(N2s, RoundsHalvesToEvenAndFailsBeyondTheRange) {
     const cases[] = {
         {1524.5, 0, "1524"}, {1525.5, 0, "1526"}, {-1524.5, 0, "-1524"}, {0.25, 1, "0,2"},
         {0.75, 1, "0,8"}, {27.652, 1, "27,7"}, {4.0 / 3, 13, "1,3333333333333"},
-        {4.0 / 3, 20, "1,33333333333333"}, {2033.06, INT_MIN, "2033"}, {std::nullopt, 1, ""},
-        {1e15, 0, "1E+15"}, {0.0001, 4, "0,0001"}, {0.00002, 13, "2E-05"}, {-0.04, 1, "0"},
-        {-0.4, 0, "0"}, {DBL_MAX, 0, "1,79769313486231E+308"}, {1e308, 1, fails},
-        {1.5, 400, fails}, {INFINITY, 0, fails}, {NAN, 1, fails}};
+        {4.0 / 3, 20, "1,33333333333333"}, {2033.06, -1, "2033"}, {2033.06, INT_MIN, "2033"},
+        {std::nullopt, 1, ""}, {1e15, 0, "1E+15"}, {0.0001, 4, "0,0001"}, {0.00002, 13, "2E-05"},
+        {0.00002, 1, "0"}, {-0.04, 1, "0"}, {-0.4, 0, "0"}, {DBL_MAX, 0, "1,79769313486231E+308"},
+        {1e308, 1, fails}, {1.5, 400, fails}, {INFINITY, 0, fails}, {NAN, 1, fails}};
     // clang-format on
     for (std::string_view mark : kMarks) {
         for (const Case &c : cases) {
@@ -114,14 +115,13 @@ TEST(N2s, RoundsHalvesToEvenAndFailsBeyondTheRange) {
     }
 }
 
+// The ends of each range of characters; the window tests type the rest.
 TEST(FilterKey, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
     using enum KeyAction;
     // clang-format off
     const std::pair<char32_t, KeyAction> cases[] = {
-        {U'\b', Pass}, {U'\x1f', Pass}, {U'\x7f', Pass}, {U'0', Pass}, {U'9', Pass},
-        {U',', InsertDecimalMark}, {U'.', InsertDecimalMark}, {U'/', Discard}, {U':', Discard},
-        {U' ', Discard}, {U'-', Discard}, {U'e', Discard}, {U'\x80', Discard},
-        {U'\u066B', Discard}, {U'\uFF11', Discard}};
+        {U'\x1f', Pass}, {U'\x7f', Pass}, {U'0', Pass}, {U'9', Pass}, {U',', InsertDecimalMark},
+        {U'.', InsertDecimalMark}, {U' ', Discard}, {U'/', Discard}, {U':', Discard}, {U'\x80', Discard}};
     // clang-format on
     for (const auto &[key, action] : cases)
         EXPECT_EQ(FilterKey(key), action) << "key U+" << std::hex << unsigned(key);

@@ -51,8 +51,12 @@ const Case kCases[] = {
     {3, {"", "", "", "300", "30", ""}, {"9,4", "3543", "2657", "300", "30", "22,5"}, kBoth},
     {4, {"", "", "", "300", "30", ""}, {"", "", "", "300", "30", "22,5"}},
     {4, {"", "4000", "", "", "30", ""}, {"12", "4000", "3000", "339", "30", "22,5"}},
-    {4, {"", "", "", "300", "30", ""}, {"9,4", "3543", "2657", "300", "30", "22,5"}, kR2},
+    {4, {"8", "", "", "", "30", ""}, {"8", "", "", "", "30", "22,5"}, kR2},
     {4, {"8", "", "", "300", "30", ""}, {"8", "", "", "300", "30", "22,5"}, kNone},
+    // Cases where the grouping of a formula decides a half: (WidthCm * Dpi) / 2,54 = 5567,4999...
+    // and PixelsX / Ratio = 7357,4999... (with HeightCm * Dpi / 2,54 it would be 7357,5).
+    {4, {"", "", "", "635", "22,27", ""}, {"23,2", "5567", "4176", "635", "22,27", "16,7"}, kR2},
+    {4, {"", "", "", "981", "25,4", ""}, {"72,2", "9810", "7357", "981", "25,4", "19"}, kR2},
     {4, {"", "", "", "300", "30", ""}, {"9,4", "3543", "2657", "300", "30", "22,5"}, kBoth},
     {5, {"", "3200", "", "", "", "20"}, {"7,7", "3200", "2400", "305", "26,7", "20"}},
     {-1, {"8,04", "3264,4", "", "300", "", ""}, {"8", "3264", "", "300", "", ""}},
@@ -74,7 +78,7 @@ TEST(RecalcWrites, WritesTheOtherFieldsInOrderWithEachMark) {
             FieldTexts texts;
             for (int k = 0; k < kFieldCount; ++k)
                 texts[k] = fields[k] = WithMark(c.before[k], mark);
-            const FieldWrites writes = RecalcWrites(c.index, texts, c.ratio, c.locks, mark);
+            const auto writes = RecalcWrites(c.index, texts, c.ratio, c.locks, mark);
             int previous = -1;
             for (const FieldWrite &w : writes) {
                 ASSERT_TRUE(w.field > previous && w.field < kFieldCount && w.field != c.index);
