@@ -34,27 +34,29 @@ inline std::string describe(const QWidget *w) { // "txtDati(3)", "cmdClose"
         .toStdString();
 }
 
+// The lock frame shown once data field i has been entered; other controls leave the frames alone.
+inline QString frameOf(int i) {
+    return QString::fromLatin1(i < 3 ? "fraP" : i == 3 ? "fraD" : "fraR");
+}
+
 // Types `keys` into the focused widget, each character as typed apart from these keys:
 // ⌫ Backspace, ⌦ Delete, ⇱ Home, ⇲ End, ← Left, ↑ Up, ↓ Down, ⇥ Tab, ⇤ Shift+Tab, ⏎ Return,
-// ⌤ the keypad's Enter, ⎋ Escape, ⑥ F6, ⎖ the keypad's decimal key, and ⓐ ⓒ ⓠ ⓥ ⓧ ⓩ for
-// Ctrl+A, C, Q, V, X, Z.
+// ⌤ and ⎖ the keypad's Enter and decimal key, ⎋ Escape, ⑥ F6, and ⓐ to ⓩ Ctrl+A to Ctrl+Z.
 inline void type(const QString &keys) {
-    using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
-    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers none, pad = Qt::KeypadModifier;
     // clang-format off
-    static const std::map<char16_t, Key> special{
-        {u'⌫', {Qt::Key_Backspace, {}}}, {u'⌦', {Qt::Key_Delete, {}}}, {u'⇱', {Qt::Key_Home, {}}},
-        {u'⇲', {Qt::Key_End, {}}}, {u'←', {Qt::Key_Left, {}}}, {u'⇥', {Qt::Key_Tab, {}}},
-        {u'↑', {Qt::Key_Up, {}}}, {u'↓', {Qt::Key_Down, {}}}, {u'⏎', {Qt::Key_Return, {}}},
-        {u'⌤', {Qt::Key_Enter, Qt::KeypadModifier}}, {u'⎋', {Qt::Key_Escape, {}}},
-        {u'⑥', {Qt::Key_F6, {}}}, {u'ⓠ', {Qt::Key_Q, ctrl}},
-        {u'⇤', {Qt::Key_Backtab, Qt::ShiftModifier}}, {u'⎖', {Qt::Key_Period, Qt::KeypadModifier}},
-        {u'ⓐ', {Qt::Key_A, ctrl}}, {u'ⓒ', {Qt::Key_C, ctrl}}, {u'ⓥ', {Qt::Key_V, ctrl}},
-        {u'ⓧ', {Qt::Key_X, ctrl}}, {u'ⓩ', {Qt::Key_Z, ctrl}}};
+    static const std::map<char16_t, std::pair<Qt::Key, Qt::KeyboardModifiers>> special{
+        {u'⌫', {Qt::Key_Backspace, none}}, {u'⌦', {Qt::Key_Delete, none}}, {u'⇱', {Qt::Key_Home, none}},
+        {u'⇲', {Qt::Key_End, none}}, {u'←', {Qt::Key_Left, none}}, {u'↑', {Qt::Key_Up, none}},
+        {u'↓', {Qt::Key_Down, none}}, {u'⇥', {Qt::Key_Tab, none}}, {u'⏎', {Qt::Key_Return, none}},
+        {u'⇤', {Qt::Key_Backtab, Qt::ShiftModifier}}, {u'⌤', {Qt::Key_Enter, pad}},
+        {u'⎖', {Qt::Key_Period, pad}}, {u'⎋', {Qt::Key_Escape, none}}, {u'⑥', {Qt::Key_F6, none}}};
     // clang-format on
     for (const QChar c : keys) {
         QWidget *to = QApplication::focusWidget();
-        if (const auto k = special.find(c.unicode()); k != special.end())
+        if (c >= u'ⓐ' && c <= u'ⓩ')
+            QTest::keyClick(to, Qt::Key(Qt::Key_A + c.unicode() - u'ⓐ'), Qt::ControlModifier);
+        else if (const auto k = special.find(c.unicode()); k != special.end())
             QTest::keyClick(to, k->second.first, k->second.second);
         else if (c.unicode() < 128)
             QTest::keyClick(to, c.toLatin1());
@@ -90,10 +92,9 @@ public:
         }
         return nullptr;
     }
-    QLineEdit *field(int i) const {
-        return i < kFieldCount ? get<QLineEdit>("txtDati", i) : ratioField();
+    QLineEdit *field(int i) const { // data field i; kFieldCount: the ratio field
+        return get<QLineEdit>(i < kFieldCount ? "txtDati" : "txtRatio", i);
     }
-    QLineEdit *ratioField() const { return get<QLineEdit>("txtRatio"); }
     void enter(int i, const QString &keys) const {
         click(field(i));
         type(keys);
@@ -103,6 +104,12 @@ public:
         for (int i = 0; i < kFieldCount; ++i)
             all << field(i)->text();
         return all.join(u'|');
+    }
+    QString frames() const { // the lock frames shown: "fraP"
+        QString shown;
+        for (const char *frame : {"fraP", "fraD", "fraR"})
+            shown += get(frame)->isVisible() ? QString::fromLatin1(frame) : QString();
+        return shown;
     }
 };
 
