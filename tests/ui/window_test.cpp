@@ -36,9 +36,8 @@ const QLocale kItalian(QLocale::Italian, QLocale::Italy);
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 std::string describe(const QWidget *w) { // "txtDati(3)", "cmdClose", "-" for none
-    const QVariant i = w != nullptr ? w->property("index") : QVariant();
-    return w ? (w->objectName() + (i.isValid() ? '(' + i.toString() + ')' : "")).toStdString()
-             : "-";
+    const QString i = w != nullptr ? w->property("index").toString() : QString();
+    return w ? (w->objectName() + (i.isEmpty() ? "" : '(' + i + ')')).toStdString() : "-";
 }
 
 QString q(std::optional<std::string_view> text) {
@@ -56,11 +55,10 @@ void type(const QString &keys) {
         Qt::Key_F6,        Qt::Key_Backtab, Qt::Key_Enter, Qt::Key_Period};
     for (const QChar c : keys) {
         QWidget *to = QApplication::focusWidget();
-        if (const auto k = named.indexOf(c); k >= 0)
-            QTest::keyClick(to, key.at(size_t(k)),
-                            k < 11    ? Qt::NoModifier
-                            : k == 11 ? Qt::ShiftModifier
-                                      : Qt::KeypadModifier);
+        const auto k = named.indexOf(c);
+        const auto mods = k < 11 ? Qt::NoModifier : k > 11 ? Qt::KeypadModifier : Qt::ShiftModifier;
+        if (k >= 0)
+            QTest::keyClick(to, key.at(size_t(k)), mods);
         else if (c >= u'ⓐ' && c <= u'ⓩ')
             QTest::keyClick(to, Qt::Key(Qt::Key_A + c.unicode() - u'ⓐ'), Qt::ControlModifier);
         else if (c.unicode() < 128)
@@ -211,6 +209,7 @@ TEST(Language, FlagsSwitchEveryCaptionBothWays) {
         }
         EXPECT_EQ(shown.join(u'|'), expected.join(u'|'));
         EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), f ? "&Paste" : "&Incolla");
+        EXPECT_EQ(w.Lang2Index(q(code).toUpper()), f); // the flag's code, letter case aside
         for (const QAbstractButton *b : w.findChildren<QAbstractButton *>()) { // within frames
             QStyleOptionButton option;
             option.initFrom(b);
@@ -264,6 +263,7 @@ TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
         type("ⓐ2,0"); // either mark typed gives the locale's
         click(w.field(1));
         type("4000.0");
+        EXPECT_EQ(w.texts(), QStringLiteral("8|4000%0|2000||||2").replace(u'%', mark));
         click(w.get("cmdDefaultRatio"));
         EXPECT_EQ(w.ratio(), 4.0 / 3.0);
         EXPECT_EQ(w.texts(), QStringLiteral("8|4000|2000||||1%3333333333333").replace(u'%', mark));
