@@ -428,10 +428,9 @@ TEST(Scale, FlagsLinesAndIconsKeepTheirPixels) {
               (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
     const QImage drawn = flags::unionFlag({120, 60}); // 2 pixels a unit of its 60 x 30 field
     const QRgb red = qRgb(0xC8, 0x10, 0x2E), white = qRgb(255, 255, 255);
-    for (const auto &[at, colour] : {std::pair{QPoint(29, 16), red},
-                                     {QPoint(30, 13), white},
-                                     {QPoint(30, 46), red},
-                                     {QPoint(29, 43), white}})
+    const std::array<std::pair<QPoint, QRgb>, 4> sides{
+        {{{29, 16}, red}, {{30, 13}, white}, {{30, 46}, red}, {{29, 43}, white}}};
+    for (const auto &[at, colour] : sides)
         EXPECT_TRUE(near(drawn.pixel(at), colour)) << at.x() << "," << at.y();
 }
 

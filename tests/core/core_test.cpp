@@ -1,0 +1,258 @@
+// The calculation core without a window: number text, ratio texts, the key filter, the
+// recalculation and the caption tables. Texts in the tables are written with a comma as the
+// decimal mark and checked under each mark of kMarks.
+
+#include "core/key_filter.hpp"
+#include "core/number_text.hpp"
+#include "core/ratio.hpp"
+#include "core/recalc.hpp"
+#include "lang/captions.hpp"
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+namespace quadrel {
+namespace {
+
+constexpr std::array<std::string_view, 3> kMarks{",", ".", "\u066B"};
+
+// `text`, written with a comma as the decimal mark, with each comma replaced by `mark`.
+std::string WithMark(std::string_view text, std::string_view mark) {
+    std::string out;
+    for (char c : text)
+        out += c == ',' ? std::string(mark) : std::string(1, c);
+    return out;
+}
+
+constexpr std::optional<double> kNone;
+
+TEST(DecimalSepFromMark, TakesTheFirstCharacterOfAMarkThatReadsBack) {
+    // clang-format off
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {",", ","}, {"\u066B\u066C", "\u066B"}, {".,", "."}, {"", "."}, {"\xC3", "."},
+        {"\xC0\xAE", "."}, {"\xED\xA0\x80", "."}, {"e", "."}, {"-", "."}, {" ", "."}};
+    // clang-format on
+    for (const auto &[mark, sep] : cases)
+        EXPECT_EQ(DecimalSepFromMark(mark), sep) << "mark \"" << mark << "\"";
+}
+
+TEST(NumberText, WritesFifteenDigitsThatReadBack) {
+    // clang-format off
+    const std::pair<double, std::string_view> cases[] = {
+        {2.1, "2,1"}, {1.0 / 3, "0,333333333333333"}, {2.0 / 3, "0,666666666666667"},
+        {999999999999999, "999999999999999"}, {999999999999999.9, "1E+15"}, {0.0001, "0,0001"},
+        {0.00001, "1E-05"}, {1234567890123456789.0, "1,23456789012346E+18"},
+        {-1e-100, "-1E-100"}, {-0.0, "0"}, {5e-324, "4,94065645841247E-324"},
+        {DBL_MAX, "1,79769313486231E+308"}, {-1.797693134862315e308, "-1,79769313486231E+308"},
+        {1.79769313486230e308, "1,7976931348623E+308"}, {INFINITY, ""}, {NAN, ""}};
+    // clang-format on
+    for (std::string_view mark : kMarks) {
+        for (const auto &[value, want] : cases) {
+            const std::string text = NumberText(value, mark);
+            EXPECT_EQ(text, WithMark(want, mark)) << "value " << value;
+            EXPECT_EQ(NumberText(ParseNumber(text, mark).value_or(NAN), mark), text);
+        }
+    }
+}
+
+TEST(ParseNumber, ReadsOnlyWholeNumbersInTheRange) {
+    // clang-format off
+    const std::pair<std::string_view, std::optional<double>> cases[] = {
+        {"5,", 5}, {",5", 0.5}, {" \t-2,5 ", -2.5}, {"+1,5e-3", 0.0015}, {"1E3", 1000},
+        {"-0", 0.0}, {"1e-400", 0.0}, {"-1e-99999999999999999999", 0.0}, {"", kNone}, {" ", kNone},
+        {"-", kNone}, {",", kNone}, {"e5", kNone}, {"1e", kNone}, {"1e+", kNone}, {"1e5,5", kNone},
+        {"1 2", kNone}, {"1,2,3", kNone}, {"+-1", kNone}, {"1e400", kNone}, {"0x10", kNone},
+        {"1,79769313486232E+308", kNone}, {"1e99999999999999999999", kNone}, {"inf", kNone},
+        {"100e9223372036854775807", kNone}, {"nan", kNone}, {"\xC2\xA0" "1", kNone}};
+    // clang-format on
+    for (std::string_view mark : kMarks) {
+        for (const auto &[typed, want] : cases) {
+            const std::string text = WithMark(typed, mark);
+            const std::optional<double> got = ParseNumber(text, mark);
+            EXPECT_EQ(got, want) << "text \"" << text << "\"";
+            EXPECT_FALSE(got && *got == 0.0 && std::signbit(*got)) << "text \"" << text << "\"";
+        }
+    }
+    EXPECT_EQ(ParseNumber("1.5", ","), kNone); // only the mark in use is a mark
+    EXPECT_EQ(ParseNumber("1,5", "\u066B"), kNone);
+    EXPECT_EQ(ParseNumber("1\xD9", "\u066B"), kNone); // half of the mark
+}
+
+// CleanNumber and s2n side by side; a typed "," or "." is a mark too, once.
+TEST(CleanNumber, TidiesTheTextOrEmptiesIt) {
+    // clang-format off
+    struct Case { std::string_view typed, clean; std::optional<double> value; } const cases[] = {
+        {"  7.50 ", "7,5", 7.5}, {"0012", "12", 12}, {".5", "0,5", 0.5}, {"1,234", "1,234", 1.234},
+        {"-0,00", "0", 0.0}, {"1e-400", "0", 0.0},
+        {"3.14159265358979323", "3,14159265358979", 3.14159265358979},
+        {"1,7976931348623157e308", "1,79769313486231E+308", 1.79769313486231e308},
+        {"1.2.3", "", kNone}, {"1.234,5", "", kNone}, {"1e400", "", kNone}, {"abc", "", kNone}};
+    // clang-format on
+    for (std::string_view mark : kMarks) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(testing::Message() << "\"" << c.typed << "\", mark " << mark);
+            EXPECT_EQ(CleanNumber(c.typed, mark), WithMark(c.clean, mark));
+            EXPECT_EQ(s2n(c.typed, -1.5, mark), c.value.value_or(-1.5));
+        }
+    }
+}
+
+TEST(N2s, RoundsHalvesToEvenAndFailsBeyondTheRange) {
+    const std::optional<std::string_view> fails;
+    // clang-format off
+    struct Case { std::optional<double> value; int decimals; std::optional<std::string_view> text; }
+    const cases[] = {
+        {1524.5, 0, "1524"}, {1525.5, 0, "1526"}, {-1524.5, 0, "-1524"}, {0.25, 1, "0,2"},
+        {0.75, 1, "0,8"}, {27.652, 1, "27,7"}, {4.0 / 3, 13, "1,3333333333333"},
+        {4.0 / 3, 20, "1,33333333333333"}, {2033.06, -1, "2033"}, {2033.06, INT_MIN, "2033"},
+        {std::nullopt, 1, ""}, {1e15, 0, "1E+15"}, {0.0001, 4, "0,0001"}, {0.00002, 13, "2E-05"},
+        {0.00002, 1, "0"}, {-0.04, 1, "0"}, {-0.4, 0, "0"}, {DBL_MAX, 0, "1,79769313486231E+308"},
+        {1e308, 1, fails}, {1.5, 400, fails}, {INFINITY, 0, fails}, {NAN, 1, fails}};
+    // clang-format on
+    for (std::string_view mark : kMarks) {
+        for (const Case &c : cases) {
+            EXPECT_EQ(n2s(c.value, c.decimals, mark),
+                      c.text ? std::optional(WithMark(*c.text, mark)) : std::nullopt)
+                << "value " << c.value.value_or(-999) << ", decimals " << c.decimals;
+        }
+    }
+}
+
+// The ends of each range of characters; the window tests type the rest.
+TEST(FilterKey, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
+    using enum KeyAction;
+    // clang-format off
+    const std::pair<char32_t, KeyAction> cases[] = {
+        {U'\x1f', Pass}, {U'\x7f', Pass}, {U'0', Pass}, {U'9', Pass}, {U',', InsertDecimalMark},
+        {U'.', InsertDecimalMark}, {U' ', Discard}, {U'/', Discard}, {U':', Discard},
+        {U'\x80', Discard}};
+    // clang-format on
+    for (const auto &[key, action] : cases)
+        EXPECT_EQ(FilterKey(key), action) << "key U+" << std::hex << unsigned(key);
+}
+
+// Read under "," and under "." as the locale's decimal mark: either mark reads on either side.
+TEST(ReadRatio, DividesOneNumberByAnotherOrReadsOneNumber) {
+    const std::pair<std::string_view, std::optional<double>> cases[] = {
+        {"3/2", 1.5},   {"16:9", 16.0 / 9.0}, {" 4,5 / 3 ", 1.5}, {"4/3", 4.0 / 3.0},
+        {"-3/2", -1.5}, {"1,5", 1.5},         {"4/0", kNone},     {"/2", kNone},
+        {"3/", kNone},  {"3/2/1", kNone}};
+    for (const std::string_view dec : {",", "."}) {
+        for (const auto &[text, ratio] : cases)
+            EXPECT_EQ(ReadRatio(text, dec), ratio) << '"' << text << "\" under " << dec;
+    }
+}
+
+// Lock choices: the first option of every pair, the second one of a pair, neither, both.
+constexpr LockChoices k1{};
+constexpr LockChoices kP2{.opzP = {false, true}};
+constexpr LockChoices kD2{.opzD = {false, true}};
+constexpr LockChoices kR2{.opzR = {false, true}};
+constexpr LockChoices kNeither{
+    .opzP = {false, false}, .opzD = {false, false}, .opzR = {false, false}};
+constexpr LockChoices kBoth{.opzP = {true, true}, .opzD = {true, true}, .opzR = {true, true}};
+
+struct Case {
+    int index;
+    std::array<std::string_view, kFieldCount> before, after; // with a comma mark
+    LockChoices locks = k1;
+    double ratio = 4.0 / 3;
+    int writes = -1; // all but the edited field, unless a failure stops them
+};
+
+// clang-format off
+const Case kCases[] = {
+    {0, {"8", "", "", "300", "", ""}, {"8", "3266", "2449", "300", "27,7", "20,7"}},
+    {0, {"8", "", "", "300", "30", ""}, {"8", "3266", "2449", "277", "30", "22,5"}, kP2},
+    {0, {"8", "", "", "300", "30", "20"}, {"8", "3266", "2449", "277", "30", "20"}, kP2},
+    {0, {"8", "", "", "300", "", "22,5"}, {"8", "3266", "2449", "277", "30", "22,5"}, kP2},
+    {0, {"8", "abc", "", "300", "x", "1e400"}, {"8", "3266", "2449", "300", "", ""}, kP2},
+    {0, {"8", "", "", "300", "30", "20"}, {"8", "3266", "2449", "300", "30", "20"}, kNeither},
+    {0, {"8", "", "", "300", "30", "20"}, {"8", "3266", "2449", "300", "27,7", "20,7"}, kBoth},
+    {0, {"", " 0012 ", "", "300,", "27,66", "1e3"}, {"", "12", "", "300", "27,7", "1000"}},
+    {1, {"", "4000", "", "300", "", ""}, {"12", "4000", "3000", "300", "33,9", "25,4"}},
+    {2, {"", "", "2000", "", "", ""}, {"6", "3000", "2000", "", "", ""}, k1, 1.5},
+    {3, {"8", "3264", "2448", "200", "", ""}, {"8", "3266", "2449", "200", "41,5", "31,1"}},
+    {3, {"", "", "3000", "300", "", ""}, {"12", "4000", "3000", "300", "33,9", "25,4"}},
+    {3, {"", "", "", "300", "30", "22,5"}, {"", "", "", "300", "30", "22,5"}},
+    {3, {"", "", "", "300", "30", ""}, {"9,4", "3543", "2657", "300", "30", "22,5"}, kD2},
+    {3, {"", "", "", "300", "", "20"}, {"7,4", "3150", "2362", "300", "26,7", "20"}, kD2},
+    {3, {"8", "", "", "300", "", ""}, {"8", "", "", "300", "", ""}, kD2},
+    {3, {"8", "3264", "2448", "200", "30", ""}, {"8", "3264", "2448", "200", "30", ""}, kNeither},
+    {3, {"", "", "", "300", "30", ""}, {"9,4", "3543", "2657", "300", "30", "22,5"}, kBoth},
+    {4, {"", "", "", "300", "30", ""}, {"", "", "", "300", "30", "22,5"}},
+    {4, {"", "4000", "", "", "30", ""}, {"12", "4000", "3000", "339", "30", "22,5"}},
+    {4, {"8", "", "", "", "30", ""}, {"8", "", "", "", "30", "22,5"}, kR2},
+    {4, {"8", "", "", "300", "30", ""}, {"8", "", "", "300", "30", "22,5"}, kNeither},
+    // Cases where the grouping of a formula decides a half: (WidthCm * Dpi) / 2,54 = 5567,4999...
+    // and PixelsX / Ratio = 7357,4999... (with HeightCm * Dpi / 2,54 it would be 7357,5).
+    {4, {"", "", "", "635", "22,27", ""}, {"23,2", "5567", "4176", "635", "22,27", "16,7"}, kR2},
+    {4, {"", "", "", "981", "25,4", ""}, {"72,2", "9810", "7357", "981", "25,4", "19"}, kR2},
+    {4, {"", "", "", "300", "30", ""}, {"9,4", "3543", "2657", "300", "30", "22,5"}, kBoth},
+    {5, {"", "3200", "", "", "", "20"}, {"7,7", "3200", "2400", "305", "26,7", "20"}},
+    {-1, {"8,04", "3264,4", "", "300", "", ""}, {"8", "3264", "", "300", "", ""}},
+    // Failures while deriving write nothing; a failure while showing field k writes those before.
+    {0, {"8", "", "", "0", "", ""}, {"8", "", "", "0", "", ""}, k1, 4.0 / 3, 0},
+    {0, {"8", "", "", "1e-320", "", ""}, {"8", "", "", "1e-320", "", ""}, k1, 4.0 / 3, 0},
+    {1, {"", "4000", "", "", "", ""}, {"", "4000", "", "", "", ""}, k1, INFINITY, 0},
+    {4, {"8", "", "", "", "0", ""}, {"8", "", "", "", "0", ""}, k1, 4.0 / 3, 0},
+    {1, {"8,04", "", "", "", "1e308", "5,55"}, {"8", "", "", "", "1e308", "5,55"}, k1, 4.0 / 3, 3},
+};
+// clang-format on
+
+TEST(RecalcWrites, WritesTheOtherFieldsInOrderWithEachMark) {
+    for (std::string_view mark : kMarks) {
+        for (std::size_t row = 0; row < std::size(kCases); ++row) {
+            const Case &c = kCases[row];
+            SCOPED_TRACE(testing::Message() << "row " << row << ", mark " << mark);
+            std::array<std::string, kFieldCount> fields;
+            FieldTexts texts;
+            for (int k = 0; k < kFieldCount; ++k)
+                texts[k] = fields[k] = WithMark(c.before[k], mark);
+            const auto writes = RecalcWrites(c.index, texts, c.ratio, c.locks, mark);
+            int previous = -1;
+            for (const FieldWrite &w : writes) {
+                ASSERT_TRUE(w.field > previous && w.field < kFieldCount && w.field != c.index);
+                fields[previous = w.field] = w.text;
+            }
+            const bool inRange = c.index >= 0 && c.index < kFieldCount;
+            EXPECT_EQ(int(writes.size()), c.writes >= 0 ? c.writes : 6 - int(inRange));
+            for (int k = 0; k < kFieldCount; ++k)
+                EXPECT_EQ(fields[k], WithMark(c.after[k], mark)) << "field " << k;
+        }
+    }
+}
+
+// Each kind of lookup spot-checked in one language and with codes it does not know (codes match
+// exactly and case-sensitively).
+TEST(Captions, AnswerTheTwoExactCodesOnly) {
+    using namespace lang;
+    using Lookup = std::optional<std::string_view> (*)(std::string_view);
+    // clang-format off
+    const std::tuple<Lookup, std::string_view, std::string_view> cases[] = {
+        {LockText, "it", "blocca"}, {CreditText, "uk", "Author: Quadrel team"},
+        {LanguageName, "it", "Italiano"}, {LanguageName, "uk", "English"}};
+    // clang-format on
+    for (const std::string_view unknown : {"IT", "Uk", " it", "uk ", "", "en", "ita"}) {
+        for (const auto &[lookup, code, text] : cases) {
+            EXPECT_EQ(lookup(code), text);
+            EXPECT_EQ(lookup(unknown), std::nullopt) << text << ", code \"" << unknown << '"';
+        }
+        EXPECT_EQ(LabelText(3, unknown), "") << "code \"" << unknown << '"';
+        EXPECT_EQ(LockHint(Kept::PrintSize, unknown), std::nullopt);
+    }
+    EXPECT_EQ(LabelText(5, "uk"), "Print height [cm]");
+    EXPECT_EQ(LockHint(Kept::Pixels, "it"), "Mantiene fissi i pixel");
+    for (int index : {-1, 6, INT_MIN, INT_MAX})
+        EXPECT_EQ(LabelText(index, "it"), "") << "index " << index;
+}
+
+} // namespace
+} // namespace quadrel
