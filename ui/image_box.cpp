@@ -35,9 +35,7 @@ void ImageBox::paintEvent(QPaintEvent *) {
         return QRectF((r.topLeft() - origin) / ratio, r.size() / ratio);
     };
     painter.fillRect(toLogical(device), palette().color(QPalette::WindowText));
-    if (drawn_.size() != inside.size().toSize())
-        drawn_ = drawing_(inside.size().toSize());
-    painter.drawImage(toLogical(inside), drawn_);
+    painter.drawImage(toLogical(inside), drawing_(inside.size().toSize()));
     // The keyboard focus shows as a border two pixels thick in the highlight colour: the style's
     // faint focus frame would be lost on the picture.
     if (hasFocus()) {

@@ -20,8 +20,7 @@ class ImageBox : public QAbstractButton {
     Q_OBJECT
 
 public:
-    // Draws the picture for a size in device pixels; called when the control is painted at a size
-    // it has not drawn for yet.
+    // Draws the picture for a size in device pixels; called whenever the control is painted.
     using Drawing = QImage (*)(QSize devicePixels);
 
     ImageBox(Drawing drawing, QWidget *parent);
@@ -40,7 +39,6 @@ protected:
 
 private:
     Drawing drawing_;
-    QImage drawn_; // the drawing's last result
     QString tag_;
     twips::BoxF box_;
 };
