@@ -1,8 +1,8 @@
 #pragma once
 
-// What a typed character does in a number field. The window decides which key events are typed
-// characters (printable text without Ctrl, Alt or Meta, and not a standard shortcut); everything
-// else reaches the field untouched.
+// What a typed character does in a number field. The field asks for each character of typed text
+// (a decimal digit of another script already turned into its ASCII digit); the line edit decides
+// which keys are typed text at all, so editing keys and shortcuts never come here.
 
 namespace quadrel {
 

@@ -1,27 +1,28 @@
 #include "frmMain.hpp"
 
+#include "accessibility.hpp"
+#include "controls.hpp"
 #include "flags.hpp"
 #include "image_box.hpp"
-#include "lang/captions.hpp"
 #include "layout.hpp"
+#include "number_field.hpp"
 #include "twips.hpp"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QFont>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTranslator>
-
-#include <optional>
 
 namespace quadrel {
 
@@ -33,16 +34,8 @@ namespace {
 constexpr const char *kFontFamily = "Liberation Sans";
 constexpr int kFontPoints = 8;
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString fromUtf8(std::optional<std::string_view> text) {
-    return text ? fromUtf8(*text) : QString();
-}
-
 // Gives a control its layout name as object name; members of a control array also carry their
-// index, so that tests and accessibility tools find each one by name and index.
+// index, so that findControl, tests and accessibility tools find each one by name and index.
 template <class Widget> Widget *named(Widget *widget, const char *name, int index = -1) {
     widget->setObjectName(QString::fromLatin1(name));
     if (index >= 0)
@@ -50,21 +43,27 @@ template <class Widget> Widget *named(Widget *widget, const char *name, int inde
     return widget;
 }
 
+// A lock option. Its pair stands one above the other, so the arrow keys choose within it Left and
+// Right as Up and Down do (Qt moves only towards a button that lies in the arrow's direction).
+class LockOption : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        const int key = event->key() == Qt::Key_Left    ? Qt::Key_Up
+                        : event->key() == Qt::Key_Right ? Qt::Key_Down
+                                                        : event->key();
+        QKeyEvent arrow(event->type(), key, event->modifiers(), event->text());
+        QRadioButton::keyPressEvent(&arrow);
+        event->setAccepted(arrow.isAccepted());
+    }
+};
+
 // A label sizes itself to its text; its left and top stay.
 void setCaption(QLabel *label, const QString &text) {
     label->setText(text);
     label->adjustSize();
-}
-
-// A line is its one-pixel-thick box filled with the text colour. The fill covers at least one
-// device pixel at every screen scale, where a frame's 1-pixel pen down the middle of a 1-pixel box
-// vanishes at 1.5x.
-QFrame *makeLine(QWidget *parent, int index) {
-    auto *line = named(new QFrame(parent), "lnLines", index);
-    line->setFrameShape(QFrame::NoFrame);
-    line->setBackgroundRole(QPalette::WindowText);
-    line->setAutoFillBackground(true);
-    return line;
 }
 
 } // namespace
@@ -77,10 +76,15 @@ frmMain::frmMain(QWidget *parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The children go after this destructor, and with them the focus: no handler runs for that.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void frmMain::createControls() {
+    installAccessibility();
     named(this, "frmMain");
+    setProperty("accessibleRole", QAccessible::Window);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -97,70 +101,68 @@ void frmMain::createControls() {
     setWindowIcon(icon);
 
     const std::array<ImageBox::Drawing, 2> flagPictures{flags::italianFlag, flags::unionFlag};
-    const std::array<std::string_view, 2> flagTags{lang::kItalian, lang::kEnglish};
-    for (short i = 0; i < static_cast<short>(imgLang.size()); ++i) {
+    for (int i = 0; i < 2; ++i) {
+        const lang::Captions &language = lang::kCaptions.at(i);
         imgLang[i] = named(new ImageBox(flagPictures[i], this), "imgLang", i);
-        imgLang[i]->setTag(fromUtf8(flagTags[i]));
+        imgLang[i]->setTag(QString::fromUtf8(language.code));
         // Named in its own language, so that everyone finds their language in any language.
-        imgLang[i]->setAccessibleName(fromUtf8(lang::LanguageName(flagTags[i])));
+        imgLang[i]->setAccessibleName(QString::fromUtf8(language.languageName));
         imgLang[i]->setToolTip(imgLang[i]->accessibleName());
-        connect(imgLang[i], &ImageBox::clicked, this, [this, i] { imgLang_Click(i); });
     }
 
     for (int i = 0; i < kFieldCount; ++i) {
         lblLabels[i] = named(new QLabel(this), "lblLabels", i);
-        txtDati[i] = named(new QLineEdit(this), "txtDati", i);
+        txtDati[i] = named(new NumberField(KeyField::Data, this), "txtDati", i);
         lblLabels[i]->setBuddy(txtDati[i]);
     }
 
     // Each frame is the parent of its option buttons and so makes them one exclusive group of
-    // their own; a frame only groups, it draws no border and starts hidden.
-    const auto makeFrame = [this](const char *name) {
-        auto *frame = named(new QFrame(this), name);
-        frame->setFrameShape(QFrame::NoFrame);
-        frame->hide();
-        return frame;
-    };
-    fraR = makeFrame("fraR");
-    fraD = makeFrame("fraD");
-    fraP = makeFrame("fraP");
-    const auto makeOptions = [](QFrame *frame, const char *name, std::array<QRadioButton *, 2> &o) {
+    // their own; a frame only groups, it draws nothing and starts hidden.
+    for (auto [frame, options, frameName, optionName] : {std::tuple{&fraR, &opzR, "fraR", "opzR"},
+                                                         {&fraD, &opzD, "fraD", "opzD"},
+                                                         {&fraP, &opzP, "fraP", "opzP"}}) {
+        *frame = named(new QWidget(this), frameName);
+        (*frame)->setProperty("accessibleRole", QAccessible::Grouping);
+        (*frame)->hide();
         for (int i = 0; i < 2; ++i)
-            o[i] = named(new QRadioButton(frame), name, i);
-        o[0]->setChecked(true);
-    };
-    makeOptions(fraR, "opzR", opzR);
-    makeOptions(fraD, "opzD", opzD);
-    makeOptions(fraP, "opzP", opzP);
-    lnLines[0] = makeLine(fraR, 0);
-    lnLines[1] = makeLine(fraP, 1);
-    lnLines[2] = makeLine(fraD, 2);
-    lnLines[3] = makeLine(fraD, 3);
-    lnLines[4] = makeLine(this, 4);
+            (*options)[i] = named(new LockOption(*frame), optionName, i);
+        (*options)[0]->setChecked(true);
+    }
+    // A line is its one-pixel-thick box filled with the text colour, which covers at least one
+    // device pixel at every screen scale (a 1-pixel pen down a 1-pixel box vanishes at 1.5x).
+    const std::array<QWidget *, 5> lineParents{fraR, fraP, fraD, fraD, this};
+    for (int i = 0; i < 5; ++i) {
+        lnLines[i] = named(new QWidget(lineParents[i]), "lnLines", i);
+        lnLines[i]->setBackgroundRole(QPalette::WindowText);
+        lnLines[i]->setAutoFillBackground(true);
+        lnLines[i]->setProperty("accessibleRole", QAccessible::Separator);
+    }
 
     // Created after the rule, so it lies above it and its box interrupts the line.
     lblOptions = named(new QLabel(this), "lblOptions");
     lblOptions->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblOptions->setLineWidth(1);
     lblOptions->setIndent(0);
     lblOptions->setAlignment(Qt::AlignCenter);
     lblOptions->setAutoFillBackground(true);
 
     lblRatio = named(new QLabel(this), "lblRatio");
-    txtRatio = named(new QLineEdit(this), "txtRatio");
+    txtRatio = named(new NumberField(KeyField::Ratio, this), "txtRatio");
     lblRatio->setBuddy(txtRatio);
     cmdDefaultRatio = named(new QPushButton(this), "cmdDefaultRatio");
     lblAuthor = named(new QLabel(this), "lblAuthor");
     cmdClose = named(new QPushButton(this), "cmdClose");
+    // Return and Enter press a focused push button as Space does.
+    cmdDefaultRatio->setAutoDefault(true);
+    cmdClose->setAutoDefault(true);
 
     // The creation captions are the Italian ones.
-    writeCaptions(lang::kItalian);
+    writeCaptions(lang::kCaptions[0]);
 }
 
 void frmMain::placeControls() {
     setFixedSize(twips::toPixels(layout::kClientArea).size());
     for (const layout::Place &p : layout::kPlaces) {
-        QWidget *widget = control(p.name, p.index);
+        QWidget *widget = findControl(this, p.name, p.index);
         if (auto *image = qobject_cast<ImageBox *>(widget))
             image->setTwipsBox(p.box);
         else
@@ -174,7 +176,7 @@ void frmMain::placeControls() {
     // chain is laid through the focusable controls of the tab order, in its order.
     QWidget *previous = nullptr;
     for (const layout::ControlId &id : layout::kTabOrder) {
-        QWidget *next = control(id.name, id.index);
+        QWidget *next = findControl(this, id.name, id.index);
         if (next->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous != nullptr)
@@ -189,63 +191,29 @@ void frmMain::placeControls() {
     }
 }
 
-QWidget *frmMain::control(std::string_view name, int index) const {
-    const auto element = [index](const auto &array) -> QWidget * {
-        return index >= 0 && index < static_cast<int>(array.size()) ? array[index] : nullptr;
-    };
-    if (name == "txtDati")
-        return element(txtDati);
-    if (name == "lblLabels")
-        return element(lblLabels);
-    if (name == "imgLang")
-        return element(imgLang);
-    if (name == "opzP")
-        return element(opzP);
-    if (name == "opzD")
-        return element(opzD);
-    if (name == "opzR")
-        return element(opzR);
-    if (name == "lnLines")
-        return element(lnLines);
-    const std::array<std::pair<std::string_view, QWidget *>, 9> singles{{
-        {"txtRatio", txtRatio},
-        {"lblRatio", lblRatio},
-        {"lblOptions", lblOptions},
-        {"lblAuthor", lblAuthor},
-        {"cmdDefaultRatio", cmdDefaultRatio},
-        {"cmdClose", cmdClose},
-        {"fraP", fraP},
-        {"fraD", fraD},
-        {"fraR", fraR},
-    }};
-    for (const auto &[singleName, widget] : singles) {
-        if (singleName == name && index < 0)
-            return widget;
-    }
-    return nullptr;
-}
-
-short frmMain::Lang2Index(const QString &l) const {
-    for (short i = 0; i < static_cast<short>(imgLang.size()); ++i) {
+int frmMain::Lang2Index(const QString &l) const {
+    for (int i = 0; i < int(imgLang.size()); ++i) {
         if (imgLang[i]->tag().compare(l, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
 }
 
-void frmMain::imgLang_Click(short index) {
-    if (index < 0 || index >= static_cast<short>(imgLang.size()))
-        return;
+void frmMain::imgLang_Click(int index) {
     // The clicked flag's language is already the current one: nothing changes.
     if (imgLang[index]->tag() == tag_)
         return;
-    const short previous = Lang2Index(tag_);
+    const int previous = Lang2Index(tag_);
     tag_ = imgLang[index]->tag();
-    if (previous >= 0)
+    if (previous >= 0) {
         HighlightFlag(previous, false);
+        imgLang[previous]->setChecked(false);
+    }
     HighlightFlag(index, true);
-    writeCaptions(tag_.toStdString());
-    translateQtTexts(tag_.toStdString());
+    imgLang[index]->setChecked(true);
+    const std::string code = tag_.toStdString();
+    writeCaptions(*lang::CaptionsOf(code));
+    translateQtTexts(code);
 }
 
 void frmMain::translateQtTexts(std::string_view code) {
@@ -267,49 +235,50 @@ void frmMain::translateQtTexts(std::string_view code) {
         QCoreApplication::installTranslator(qtItalian_.get());
 }
 
-void frmMain::writeCaptions(std::string_view code) {
+void frmMain::writeCaptions(const lang::Captions &c) {
     for (int k = 0; k < kFieldCount; ++k) {
-        setCaption(lblLabels[k], fromUtf8(lang::LabelText(k, code)));
+        setCaption(lblLabels[k], QString::fromUtf8(c.labelText[k]));
         txtDati[k]->setAccessibleName(lblLabels[k]->text());
     }
-    opzD[0]->setText(fromUtf8(lang::LockText(code)));
+    opzD[0]->setText(QString::fromUtf8(c.lockText));
     for (QRadioButton *option : {opzD[1], opzP[0], opzP[1], opzR[0], opzR[1]})
         option->setText(opzD[0]->text());
-    // Every option reads "lock"; its description says what it keeps fixed.
-    using lang::Kept;
-    const std::array<std::pair<QRadioButton *, Kept>, 6> kept{{
-        {opzP[0], Kept::PrintResolution},
-        {opzP[1], Kept::PrintSize},
-        {opzD[0], Kept::Pixels},
-        {opzD[1], Kept::PrintSize},
-        {opzR[0], Kept::Pixels},
-        {opzR[1], Kept::PrintResolution},
-    }};
-    for (const auto &[option, what] : kept) {
-        option->setAccessibleDescription(fromUtf8(lang::LockHint(what, code)));
-        option->setToolTip(option->accessibleDescription());
-    }
-    setCaption(lblOptions, QLatin1Char(' ') + fromUtf8(lang::OptionsText(code)) + QLatin1Char(' '));
-    setCaption(lblRatio, fromUtf8(lang::RatioText(code)));
+    setCaption(lblOptions, QLatin1Char(' ') + QString::fromUtf8(c.optionsText) + QLatin1Char(' '));
+    setCaption(lblRatio, QString::fromUtf8(c.ratioText));
     txtRatio->setAccessibleName(lblRatio->text());
-    cmdDefaultRatio->setText(fromUtf8(lang::DefaultText(code)));
-    setCaption(lblAuthor, fromUtf8(lang::CreditText(code)));
-    cmdClose->setText(fromUtf8(lang::CloseText(code)));
+    cmdDefaultRatio->setText(QString::fromUtf8(c.defaultText));
+    setCaption(lblAuthor, QString::fromUtf8(c.creditText));
+    cmdClose->setText(QString::fromUtf8(c.closeText));
+
+    // What a screen reader says beyond the captions, also shown as tooltips: what the default
+    // button does, what each lock frame decides and what each of its options keeps fixed.
+    const auto describe = [](QWidget *w, const char *text) {
+        w->setAccessibleDescription(QString::fromUtf8(text));
+        w->setToolTip(w->accessibleDescription());
+    };
+    describe(cmdDefaultRatio, c.defaultHint);
+    using enum lang::Kept;
+    const std::array<std::tuple<QWidget *, std::array<QRadioButton *, 2>, lang::Kept, lang::Kept>,
+                     3>
+        frames{{{fraP, opzP, PrintResolution, PrintSize},
+                {fraD, opzD, Pixels, PrintSize},
+                {fraR, opzR, Pixels, PrintResolution}}};
+    for (int f = 0; f < 3; ++f) {
+        const auto &[frame, options, first, second] = frames[f];
+        frame->setAccessibleName(QString::fromUtf8(c.lockGroup[f]));
+        describe(options[0], c.lockHint[int(first)]);
+        describe(options[1], c.lockHint[int(second)]);
+    }
 }
 
-void frmMain::HighlightFlag(short index, bool on) {
+void frmMain::HighlightFlag(int index, bool on) {
     // Four screen pixels in twips, from the screen's density at the time of the call.
     const twips::TwipsPerPixel perPixel = twips::twipsPerPixel();
-    const float dx = 4.0F * perPixel.x;
-    const float dy = 4.0F * perPixel.y;
+    const float dx = (on ? 4.0F : -4.0F) * perPixel.x;
+    const float dy = (on ? 4.0F : -4.0F) * perPixel.y;
     ImageBox *flag = imgLang[index];
     const twips::BoxF box = flag->box();
-    if (on)
-        flag->setTwipsBox(
-            {box.left - dx, box.top - dy, box.width + 2.0F * dx, box.height + 2.0F * dy});
-    else
-        flag->setTwipsBox(
-            {box.left + dx, box.top + dy, box.width - 2.0F * dx, box.height - 2.0F * dy});
+    flag->setTwipsBox({box.left - dx, box.top - dy, box.width + 2.0F * dx, box.height + 2.0F * dy});
 }
 
 } // namespace quadrel

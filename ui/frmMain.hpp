@@ -9,7 +9,7 @@
 //   labels; txtRatio: the X/Y ratio; imgLang: the flags (0 Italian, 1 English); lnLines: the
 //   bracket lines of the lock frames and the rule above the ratio.
 //   fraP, fraD, fraR: the lock frames, named by the fields they serve (P pixels 0..2, D the DPI
-//   field 3, R the print's size 4..5); only the frame of the field being edited shows. Each holds
+//   field 3, R the print's size 4..5); only the frame of the field last entered shows. Each holds
 //   an option pair, opzP / opzD / opzR, choosing what stays fixed.
 //   Tag: the window's is the current language code ("it" or "uk"); a data field's (fieldTag_) is
 //   its cleaned text on entry, put back when it is left without a number.
@@ -17,15 +17,14 @@
 //   n2s / s2n: number to field text and back (core/number_text.hpp).
 //   Handlers are named after their control and event: txtDati_GotFocus, imgLang_Click.
 //
-// How a keystroke flows: a key typed into data field i reaches eventFilter(), which hands it to
-// txtDati_KeyPress(i): digits go in, "," and "." go in as the locale's decimal mark, other
-// printable characters are dropped, and keys that are not printable characters (editing keys,
-// shortcuts, paste) pass untouched. When the text changes, txtDati_Change(i) runs Recalc(i) only
-// while field i is the window's focused control, so the program's own writes never recalculate
-// (apart from one nesting when a focus move lands in the field being written). Recalc reads the six
-// texts and the lock options, asks the core (RecalcWrites) for the writes, and applies them in
-// order. Focus events reach txtDati_GotFocus / txtDati_LostFocus only when the focused control of
-// the window really changes: a context menu or a switch to another program is not a focus move.
+// How a keystroke flows: a key typed into data field i reaches the field (NumberField), which lets
+// digits in, turns "," and "." into the locale's decimal mark and drops other typed characters.
+// When the text changes, txtDati_Change(i) runs Recalc(i) only while field i is the window's
+// focused control, so the program's own writes never recalculate (apart from one nesting when a
+// focus move lands in the field being written). Recalc reads the six texts and the lock options,
+// asks the core (RecalcWrites) for the writes, and applies them in order. txtDati_GotFocus and
+// txtDati_LostFocus run when the window's focused control really changes (focusMoved): a context
+// menu or a switch to another program is not a focus move.
 //
 // Construction is split in four steps: create the controls, place them from the twips layout,
 // connect them, then Form_Load (decimal mark, default ratio, title, Italian captions).
@@ -37,21 +36,17 @@
 // While Italian is current, Qt's own texts (a field's context menu) are in Italian too.
 
 #include "core/recalc.hpp"
+#include "lang/captions.hpp"
 
-#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 #include <string>
-#include <string_view>
 
 class QFrame;
-class QKeyEvent;
-class QMouseEvent;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTranslator;
@@ -59,6 +54,7 @@ class QTranslator;
 namespace quadrel {
 
 class ImageBox;
+class NumberField;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -68,18 +64,15 @@ public:
     ~frmMain() override;
 
     // The index of the first flag whose tag equals `l` without regard to letter case, or -1.
-    short Lang2Index(const QString &l) const;
+    int Lang2Index(const QString &l) const;
 
     // The window's tag: the current language code ("it" or "uk"), empty before the first switch.
     const QString &tag() const { return tag_; }
 
     // The decimal mark in use (the first character of the locale's decimal mark).
-    const QString &decimalSep() const { return decimalSepQ_; }
+    QString decimalSep() const { return QString::fromStdString(decimalSep_); }
     double ratio() const { return ratio_; }
-    short lastField() const { return lastField_; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    int lastField() const { return lastField_; }
 
 private:
     // Construction.
@@ -89,64 +82,47 @@ private:
     void Form_Load();
 
     // Language switching.
-    void imgLang_Click(short index);
-    void HighlightFlag(short index, bool on);
-    void writeCaptions(std::string_view code);                // the seventeen captions, in order
-    void translateQtTexts(std::string_view code);             // Qt's own texts in language `code`
-    QWidget *control(std::string_view name, int index) const; // by layout name and array index
+    void imgLang_Click(int index);
+    void HighlightFlag(int index, bool on);
+    void writeCaptions(const lang::Captions &c);  // the seventeen captions, in order, and hints
+    void translateQtTexts(std::string_view code); // Qt's own texts in language `code`
 
     // Field editing.
-    bool txtDati_KeyPress(int i, QKeyEvent *event);
     void txtDati_Change(int i);
     void txtDati_GotFocus(int i);
     void txtDati_LostFocus(int i);
-    bool txtRatio_KeyPress(QKeyEvent *event);
     void txtRatio_Change();
     void txtRatio_LostFocus();
     void cmdDefaultRatio_Click();
-    void cmdClose_Click();
     void switchLockFocus(); // F6: to the option pair shown, or from it back to the last field
     void Recalc(int index);
-
-    QWidget *activeControl() const;
-    LockChoices lockChoices() const;
-
-    // Focus bookkeeping behind the field handlers (frmMain_editing.cpp).
-    int fieldIndex(const QObject *widget) const; // 0..5 for txtDati(i), else -1
-    void controlFocusIn(QWidget *widget, Qt::FocusReason reason);
-    void controlFocusOut(QWidget *widget);
-    void leaveControl(QWidget *widget);
-    bool keepClickSelection(QObject *watched, QMouseEvent *event);
+    void focusMoved(QWidget *now);
 
     // Controls, with the names and indices of the layout.
-    std::array<QLineEdit *, kFieldCount> txtDati{};
+    std::array<NumberField *, kFieldCount> txtDati{};
     std::array<QLabel *, kFieldCount> lblLabels{};
     std::array<ImageBox *, 2> imgLang{};
     std::array<QRadioButton *, 2> opzP{};
     std::array<QRadioButton *, 2> opzD{};
     std::array<QRadioButton *, 2> opzR{};
-    std::array<QFrame *, 5> lnLines{};
-    QLineEdit *txtRatio = nullptr;
+    std::array<QWidget *, 5> lnLines{};
+    NumberField *txtRatio = nullptr;
     QLabel *lblRatio = nullptr;
     QLabel *lblOptions = nullptr;
     QLabel *lblAuthor = nullptr;
     QPushButton *cmdDefaultRatio = nullptr;
     QPushButton *cmdClose = nullptr;
-    QFrame *fraP = nullptr;
-    QFrame *fraD = nullptr;
-    QFrame *fraR = nullptr;
+    QWidget *fraP = nullptr;
+    QWidget *fraD = nullptr;
+    QWidget *fraR = nullptr;
 
     // Window state.
     QString tag_;                               // current language code
     std::array<QString, kFieldCount> fieldTag_; // txtDati(i)'s cleaned text on entry
     std::string decimalSep_;                    // UTF-8, one character
-    QString decimalSepQ_;
     double ratio_ = 0.0;
-    short lastField_ = 0;
-    QWidget *focusedControl_ = nullptr; // the control that really has the focus; null once left
-    QWidget *clickEntered_ = nullptr;   // the field just entered by a mouse press
-    bool clickHeld_ = false;            // that press is still held
-    QPoint clickPos_;
+    int lastField_ = -1;                     // the data field last entered; none yet
+    QWidget *focusedControl_ = nullptr;      // the control that really has the focus
     std::unique_ptr<QTranslator> qtItalian_; // Qt's Italian catalogue, once loaded
 };
 

@@ -1,5 +1,6 @@
 #include "image_box.hpp"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -10,12 +11,21 @@ ImageBox::ImageBox(Drawing drawing, QWidget *parent)
     : QAbstractButton(parent)
     , drawing_(drawing) {
     setFocusPolicy(Qt::TabFocus);
+    setCheckable(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ImageBox::setTwipsBox(twips::BoxF box) {
     box_ = box;
     setGeometry(twips::toPixels(box_));
+}
+
+void ImageBox::keyPressEvent(QKeyEvent *event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 void ImageBox::paintEvent(QPaintEvent *) {

@@ -4,9 +4,10 @@
 // picture is a drawing, made afresh for the device pixels it covers, which keeps it sharp at every
 // screen scale. The box is kept in twips, in single precision, and converted to pixels through
 // ui/twips whenever it is set. It is a button: a left-button press and release inside the control
-// clicks it, and so do Space and a screen reader's press action. It carries a free text tag. The
-// keyboard reaches it with Tab, and then its border shows the focus; a mouse click moves no focus
-// to it.
+// clicks it, and so do Space, Return, Enter and a screen reader's press action. It is checkable,
+// for a screen reader to tell which flag is on, but a click does not toggle it: its owner sets
+// the state. It carries a free text tag. The keyboard reaches it with Tab, and then its border shows the focus; a mouse
+// click moves no focus to it.
 
 #include "twips.hpp"
 
@@ -36,6 +37,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void nextCheckState() override {}
 
 private:
     Drawing drawing_;

@@ -230,28 +230,12 @@ TEST(RecalcWrites, WritesTheOtherFieldsInOrderWithEachMark) {
     }
 }
 
-// Each kind of lookup spot-checked in one language and with codes it does not know (codes match
-// exactly and case-sensitively).
-TEST(Captions, AnswerTheTwoExactCodesOnly) {
-    using namespace lang;
-    using Lookup = std::optional<std::string_view> (*)(std::string_view);
-    // clang-format off
-    const std::tuple<Lookup, std::string_view, std::string_view> cases[] = {
-        {LockText, "it", "blocca"}, {CreditText, "uk", "Author: Quadrel team"},
-        {LanguageName, "it", "Italiano"}, {LanguageName, "uk", "English"}};
-    // clang-format on
-    for (const std::string_view unknown : {"IT", "Uk", " it", "uk ", "", "en", "ita"}) {
-        for (const auto &[lookup, code, text] : cases) {
-            EXPECT_EQ(lookup(code), text);
-            EXPECT_EQ(lookup(unknown), std::nullopt) << text << ", code \"" << unknown << '"';
-        }
-        EXPECT_EQ(LabelText(3, unknown), "") << "code \"" << unknown << '"';
-        EXPECT_EQ(LockHint(Kept::PrintSize, unknown), std::nullopt);
-    }
-    EXPECT_EQ(LabelText(5, "uk"), "Print height [cm]");
-    EXPECT_EQ(LockHint(Kept::Pixels, "it"), "Mantiene fissi i pixel");
-    for (int index : {-1, 6, INT_MIN, INT_MAX})
-        EXPECT_EQ(LabelText(index, "it"), "") << "index " << index;
+// A language's captions are found by its code alone, compared exactly.
+TEST(Captions, BelongToTheTwoExactCodesOnly) {
+    EXPECT_STREQ(lang::CaptionsOf("it")->lockText, "blocca");
+    EXPECT_STREQ(lang::CaptionsOf("uk")->labelText[3], "Print resolution [DPI]");
+    for (const std::string_view unknown : {"IT", "Uk", " it", "uk ", "", "en", "ita"})
+        EXPECT_EQ(lang::CaptionsOf(unknown), nullptr) << '"' << unknown << '"';
 }
 
 } // namespace

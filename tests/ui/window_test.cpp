@@ -4,6 +4,7 @@
 
 #include "core/number_text.hpp"
 #include "lang/captions.hpp"
+#include "ui/controls.hpp"
 #include "ui/flags.hpp"
 #include "ui/frmMain.hpp"
 #include "ui/layout.hpp"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -40,40 +42,11 @@ std::string describe(const QWidget *w) { // "txtDati(3)", "cmdClose", "-" for no
     return w ? (w->objectName() + (i.isEmpty() ? "" : '(' + i + ')')).toStdString() : "-";
 }
 
-QString q(std::optional<std::string_view> text) {
-    return QString::fromStdString(std::string(text.value_or("")));
-}
-
-// Types `keys` into the focused widget, each character as typed apart from ⌫ Backspace, ⌦ Delete,
-// ⇱ Home, ⇲ End, ← Left, ↑ Up, ↓ Down, ⇥ Tab, ⏎ Return, ⎋ Escape, ⑥ F6, ⇤ Shift+Tab, the keypad's
-// ⌤ Enter and ⎖ decimal key, and ⓐ to ⓩ for Ctrl+A to Ctrl+Z.
-void type(const QString &keys) {
-    static const QString named = QString::fromUtf8("⌫⌦⇱⇲←↑↓⇥⏎⎋⑥⇤⌤⎖");
-    static const std::array<Qt::Key, 14> key{
-        Qt::Key_Backspace, Qt::Key_Delete,  Qt::Key_Home,  Qt::Key_End,    Qt::Key_Left,
-        Qt::Key_Up,        Qt::Key_Down,    Qt::Key_Tab,   Qt::Key_Return, Qt::Key_Escape,
-        Qt::Key_F6,        Qt::Key_Backtab, Qt::Key_Enter, Qt::Key_Period};
-    for (const QChar c : keys) {
-        QWidget *to = QApplication::focusWidget();
-        const auto k = named.indexOf(c);
-        const auto mods = k < 11 ? Qt::NoModifier : k > 11 ? Qt::KeypadModifier : Qt::ShiftModifier;
-        if (k >= 0)
-            QTest::keyClick(to, key.at(size_t(k)), mods);
-        else if (c >= u'ⓐ' && c <= u'ⓩ')
-            QTest::keyClick(to, Qt::Key(Qt::Key_A + c.unicode() - u'ⓐ'), Qt::ControlModifier);
-        else if (c.unicode() < 128)
-            QTest::keyClick(to, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
 void click(QWidget *w, QPoint at = {-1, -1}) {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.x() < 0 ? w->rect().center() : at);
 }
 
 // The window, created under `locale` (the default locale until the window goes), shown, active.
-// Every control carries its layout name as objectName, and array members their "index".
 class Window : public frmMain {
 public:
     explicit Window(const QLocale &locale = kItalian)
@@ -84,16 +57,11 @@ public:
     ~Window() override { QLocale::setDefault(QLocale::system()); }
     bool active = false;
 
-    // The control `name` with array index `i` (-1 for a single control), as T.
     template <class T = QWidget> T *get(std::string_view name, int i = -1) const {
-        for (T *c : findChildren<T *>(QString::fromLatin1(name.data(), qsizetype(name.size())))) {
-            if (c->property("index").toInt() == i || !c->property("index").isValid())
-                return c;
-        }
-        return nullptr;
+        return findControl<T>(this, name, i);
     }
     QLineEdit *field(int i) const { // data field i; kFieldCount: the ratio field
-        return get<QLineEdit>(i < kFieldCount ? "txtDati" : "txtRatio", i);
+        return get<QLineEdit>(i < kFieldCount ? "txtDati" : "txtRatio", i < kFieldCount ? i : -1);
     }
     QString texts() const { // the data fields' and the ratio field's: "12|4000|3000||||4"
         QStringList all;
@@ -106,6 +74,46 @@ public:
         const int last = lastField();
         return get("fraP")->isVisible() == (last < 3) && get("fraD")->isVisible() == (last == 3) &&
                get("fraR")->isVisible() == (last > 3);
+    }
+    // Focus, language and the six options ("txtDati(3) uk 100110"), " closed" once closed.
+    QString state() const {
+        QString s =
+            QString::fromStdString(describe(QApplication::focusWidget())) + ' ' + tag() + ' ';
+        for (const char *pair : {"opzP", "opzD", "opzR"}) {
+            for (const int i : {0, 1})
+                s += get<QRadioButton>(pair, i)->isChecked() ? u'1' : u'0';
+        }
+        return s + (isVisible() ? "" : " closed");
+    }
+
+    // Types `keys` into the focused control, each character as typed apart from ⌫ Backspace,
+    // ⌦ Delete, ⇱ Home, ⇲ End, ← → ↑ ↓ arrows, ⇥ Tab, ⏎ Return, ⎋ Escape, ⑥ F6, ⇤ Shift+Tab, the
+    // keypad's ⌤ Enter and ⎖ decimal key, ⓐ to ⓩ for Ctrl+A to Ctrl+Z; ❶ to ❼ click data field 0
+    // to 5 and the ratio field, ❽ the default-ratio button.
+    void type(const QString &keys) const {
+        static const QString named = QString::fromUtf8("⌫⌦⇱⇲←→↑↓⇥⏎⎋⑥⇤⌤⎖");
+        static const std::array<Qt::Key, 15> key{
+            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,    Qt::Key_End,   Qt::Key_Left,
+            Qt::Key_Right,     Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Tab,   Qt::Key_Return,
+            Qt::Key_Escape,    Qt::Key_F6,     Qt::Key_Backtab, Qt::Key_Enter, Qt::Key_Period};
+        for (const char32_t c : keys.toUcs4()) {
+            QWidget *to = QApplication::focusWidget();
+            const auto k = c < 0x10000 ? named.indexOf(QChar(c)) : -1;
+            const auto mods = k < 12   ? Qt::NoModifier
+                              : k > 12 ? Qt::KeypadModifier
+                                       : Qt::ShiftModifier;
+            if (k >= 0)
+                QTest::keyClick(to, key.at(size_t(k)), mods);
+            else if (c >= U'ⓐ' && c <= U'ⓩ')
+                QTest::keyClick(to, Qt::Key(Qt::Key_A + int(c - U'ⓐ')), Qt::ControlModifier);
+            else if (c >= U'❶' && c <= U'❽')
+                click(c < U'❽' ? field(int(c - U'❶')) : get("cmdDefaultRatio"));
+            else if (c < 128)
+                QTest::keyClick(to, char(c));
+            else
+                QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                    Qt::NoModifier);
+        }
     }
 };
 
@@ -124,8 +132,9 @@ void useContextMenu(QLineEdit *field, bool paste = false) {
     menu->close();
 }
 
-// Every control sits in its container at its converted place, labels sized to their text and the
-// current language's flag 4 pixels larger a side: at any pixel density, in either language.
+// Every control sits in its container at its place rounded to whole pixels, labels sized to their
+// text and the current language's flag 4 pixels larger a side: at any pixel density, in either
+// language. At 15 twips a pixel a few places are checked against their own figures.
 TEST(Layout, EveryControlSitsInPlaceAtAnyDensity) {
     static constexpr std::array kContainers{"frmMain", "fraP", "fraD", "fraR"};
     for (const twips::TwipsPerPixel d :
@@ -133,12 +142,18 @@ TEST(Layout, EveryControlSitsInPlaceAtAnyDensity) {
         twips::setTwipsPerPixelOverride(d);
         Window w;
         ASSERT_TRUE(w.active);
+        const auto px = [](float twips, float perPixel) {
+            return int(std::lround(twips / perPixel));
+        };
         EXPECT_EQ(w.minimumSize(), w.maximumSize());
+        EXPECT_EQ(w.size(), QSize(px(4830, d.x), px(4260, d.y)));
         for (const int current : {0, 1, 0}) {
             click(w.get("imgLang", current)); // the first click changes nothing
             for (const layout::Place &p : layout::kPlaces) {
                 QWidget *c = w.get(p.name, p.index);
-                QRect expected = twips::toPixels(p.box);
+                const twips::BoxF b = p.box;
+                QRect expected(px(b.left, d.x), px(b.top, d.y), b.width ? px(b.width, d.x) : 1,
+                               b.height ? px(b.height, d.y) : 1);
                 if (qobject_cast<QLabel *>(c) != nullptr)
                     expected.setSize(c->sizeHint());
                 if (p.name == "imgLang" && p.index == current)
@@ -148,68 +163,84 @@ TEST(Layout, EveryControlSitsInPlaceAtAnyDensity) {
                     << describe(c) << " at " << d.x << "x" << d.y;
             }
         }
-        if (d == twips::TwipsPerPixel{}) { // the layout's own figures at 15 twips per pixel
+        if (d == twips::TwipsPerPixel{}) {
             EXPECT_EQ(w.size(), QSize(322, 284));
             EXPECT_EQ(w.get("imgLang", 1)->geometry(), QRect(44, 4, 29, 16));
+            EXPECT_EQ(w.get("txtDati", 5)->geometry(), QRect(148, 147, 97, 19));
+            EXPECT_EQ(w.get("opzD", 1)->geometry(), QRect(2, 107, 61, 17));
             EXPECT_EQ(w.get("lnLines", 4)->geometry(), QRect(5, 192, 312, 1));
         }
     }
     twips::setTwipsPerPixelOverride(std::nullopt);
 }
 
-// A flag, a button named in its own language, pressed as a screen reader does, writes its
-// language's captions from the language tables, and Qt's own texts follow; a click on the current
-// flag, also on its border, rewrites nothing. A lock option is a radio button named by its caption,
-// described (and tipped) by what it keeps. Every label ends before its field, every button shows
-// its whole caption.
-TEST(Language, FlagsSwitchEveryCaptionBothWays) {
-    using lang::Kept;
-    // clang-format off
-    const std::array<std::tuple<const char *, int, Kept>, 6> options{{
-        {"opzP", 0, Kept::PrintResolution}, {"opzP", 1, Kept::PrintSize}, {"opzD", 0, Kept::Pixels},
-        {"opzD", 1, Kept::PrintSize}, {"opzR", 0, Kept::Pixels}, {"opzR", 1, Kept::PrintResolution}}};
-    // clang-format on
-    const std::array codes{lang::kItalian, lang::kEnglish};
+// A flag, a button named in its own language and checked while its language is on, pressed as a
+// screen reader does, writes its language's captions and hints, and Qt's own texts follow; a
+// click on the current flag, also on its border, rewrites nothing. The window is a window named by
+// its title; a lock frame is a grouping named by what it decides, its options radio buttons named
+// by their caption and described by what they keep. Every label ends before its field, every
+// button shows its whole caption.
+TEST(Language, FlagsSwitchEveryCaptionAndHintBothWays) {
+    const std::array<std::tuple<const char *, const char *, int, int>, 3> frames{
+        {{"fraP", "opzP", 1, 2}, {"fraD", "opzD", 0, 2}, {"fraR", "opzR", 0, 1}}}; // by Kept
     Window w;
     ASSERT_TRUE(w.active);
+    const auto a11y = [&](QWidget *c) { return QAccessible::queryAccessibleInterface(c); };
     const auto text = [&](const char *name, int i = -1) {
         return w.get(name, i)->property("text").toString();
     };
+    QAccessibleInterface *window = a11y(&w);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Quadrel v1.0 rev.7");
     for (const int f : {1, 0}) {
         w.get("cmdClose")->setProperty("text", "marker");
         click(w.get("imgLang", 1 - f));
         click(w.get("imgLang", 1 - f), QPoint(1, 1));
         EXPECT_EQ(text("cmdClose"), "marker");
-        const std::string_view code = codes.at(size_t(f));
-        QWidget *flag = w.get("imgLang", f);
-        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(flag);
-        EXPECT_EQ(a->role(), QAccessible::Button);
-        QStringList shown{a->text(QAccessible::Name), flag->toolTip()};
-        QStringList expected{q(lang::LanguageName(code)), q(lang::LanguageName(code))};
-        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w.tag() == q(code); })) << code;
-        shown << text("lblRatio") << text("cmdDefaultRatio") << text("lblAuthor")
-              << text("cmdClose") << text("lblOptions");
-        expected << q(lang::RatioText(code)) << q(lang::DefaultText(code))
-                 << q(lang::CreditText(code)) << q(lang::CloseText(code))
-                 << ' ' + q(lang::OptionsText(code)) + ' ';
+        const lang::Captions &c = lang::kCaptions.at(size_t(f));
+        QAccessibleInterface *flag = a11y(w.get("imgLang", f));
+        EXPECT_EQ(flag->role(), QAccessible::CheckBox);
+        EXPECT_FALSE(flag->state().checked);
+        flag->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.tag() == QString::fromUtf8(c.code); }));
+        EXPECT_TRUE(flag->state().checked && !a11y(w.get("imgLang", 1 - f))->state().checked);
+        QStringList shown{flag->text(QAccessible::Name),
+                          w.get("imgLang", f)->toolTip(),
+                          text("lblRatio"),
+                          text("cmdDefaultRatio"),
+                          a11y(w.get("cmdDefaultRatio"))->text(QAccessible::Description),
+                          w.get("cmdDefaultRatio")->toolTip(),
+                          text("lblAuthor"),
+                          text("cmdClose"),
+                          text("lblOptions")};
+        QStringList expected{
+            c.languageName, c.languageName, c.ratioText,
+            c.defaultText,  c.defaultHint,  c.defaultHint,
+            c.creditText,   c.closeText,    QStringLiteral(" %1 ").arg(c.optionsText)};
         EXPECT_LT(w.get("lblRatio")->geometry().right(), w.field(kFieldCount)->x());
         for (int i = 0; i < kFieldCount; ++i) {
-            shown << text("lblLabels", i);
-            expected << q(lang::LabelText(i, code));
+            shown << text("lblLabels", i) << a11y(w.field(i))->text(QAccessible::Name);
+            expected << c.labelText[i] << c.labelText[i];
             EXPECT_LT(w.get("lblLabels", i)->geometry().right(), w.field(i)->x()) << i;
         }
-        for (const auto &[name, i, kept] : options) {
-            QAccessibleInterface *o = QAccessible::queryAccessibleInterface(w.get(name, i));
-            EXPECT_EQ(o->role(), QAccessible::RadioButton);
-            const QString hint = q(lang::LockHint(kept, code));
-            shown << o->text(QAccessible::Name) << o->text(QAccessible::Description)
-                  << w.get(name, i)->toolTip();
-            expected << q(lang::LockText(code)) << hint << hint;
+        for (int g = 0; g < 3; ++g) {
+            const auto &[frame, options, kept0, kept1] = frames.at(size_t(g));
+            QAccessibleInterface *group = a11y(w.get(frame));
+            EXPECT_EQ(group->role(), QAccessible::Grouping) << frame;
+            shown << group->text(QAccessible::Name);
+            expected << c.lockGroup[g];
+            for (const auto &[i, kept] : {std::pair{0, kept0}, {1, kept1}}) {
+                QAccessibleInterface *o = a11y(w.get(options, i));
+                EXPECT_EQ(o->role(), QAccessible::RadioButton);
+                EXPECT_EQ(o->parent(), group) << options << i;
+                shown << o->text(QAccessible::Name) << o->text(QAccessible::Description)
+                      << w.get(options, i)->toolTip();
+                expected << c.lockText << c.lockHint[kept] << c.lockHint[kept];
+            }
         }
         EXPECT_EQ(shown.join(u'|'), expected.join(u'|'));
         EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), f ? "&Paste" : "&Incolla");
-        EXPECT_EQ(w.Lang2Index(q(code).toUpper()), f); // the flag's code, letter case aside
+        EXPECT_EQ(w.Lang2Index(QString::fromUtf8(c.code).toUpper()), f);
         for (const QAbstractButton *b : w.findChildren<QAbstractButton *>()) { // within frames
             QStyleOptionButton option;
             option.initFrom(b);
@@ -223,30 +254,29 @@ TEST(Language, FlagsSwitchEveryCaptionBothWays) {
     }
 }
 
-// Keys only: Tab through the fields to the flags, Space, Return or Enter on them; then the option
-// pair shown, one stop at its selected option; Shift+Tab from the first field to it; F6 to the
-// resolution field's pair and back; the arrows choose within a pair; Escape closes nothing, Return
-// on Close closes. Each step gives the focus, the language and the options selected.
-TEST(Keyboard, SwitchesLanguageChoosesEveryLockOptionAndCloses) {
-    const std::array<std::pair<const char *, const char *>, 13> steps{{
+// Keys only, each row from a new window (focus in the megapixel field, Italian): the focus, the
+// language and the options selected that follow.
+TEST(Keyboard, ReachesEveryControlWithoutAMouse) {
+    const std::array<std::tuple<const char *, const char *, const char *>, 12> rows{{
         // clang-format off
-        {"⇥⇥⇥⇥⇥⇥⇥⇥⇥", "imgLang(0) it 101010"}, {"⇥ ", "imgLang(1) uk 101010"},
-        {"⇤⏎", "imgLang(0) it 101010"}, {"⇥⌤", "imgLang(1) uk 101010"}, {"⇥↓", "opzR(1) uk 101001"},
-        {"↑", "opzR(0) uk 101010"}, {"⇥⇤", "opzP(0) uk 101010"}, {"↓", "opzP(1) uk 011010"},
-        {"⇥⇥⇥⇥⑥↓", "opzD(1) uk 010110"}, {"⑥", "txtDati(3) uk 010110"}, {"⑥↑", "opzD(0) uk 011010"},
-        {"⎋", "opzD(0) uk 011010"}, {"⇤⇤⇤⏎", "- uk 011010 closed"}, // Return on cmdClose
+        {"Tab runs through fields and buttons to the flags", "⇥⇥⇥⇥⇥⇥⇥⇥⇥", "imgLang(0) it 101010"},
+        {"Space presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥ ", "imgLang(1) uk 101010"},
+        {"Return presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥⏎", "imgLang(1) uk 101010"},
+        {"keypad Enter presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥⌤", "imgLang(1) uk 101010"},
+        {"Shift+Tab goes back to the pair shown", "⇤", "opzP(0) it 101010"},
+        {"Down chooses within the pair", "⇤↓", "opzP(1) it 011010"},
+        {"Right chooses as Down does", "⇤→", "opzP(1) it 011010"},
+        {"Left chooses as Up does", "⇤↓←", "opzP(0) it 101010"},
+        {"the pair is one stop, at its choice", "⇤↓⇥⇤", "opzP(1) it 011010"},
+        {"F6 goes to the pair shown and back", "⇥⇥⇥⑥↓⑥", "txtDati(3) it 100110"},
+        {"Escape closes nothing", "⎋", "txtDati(0) it 101010"},
+        {"Return presses Close", "⇥⇥⇥⇥⇥⇥⇥⇥⏎", "- it 101010 closed"},
     }}; // clang-format on
-    Window w;
-    ASSERT_TRUE(w.active);
-    for (const auto &[keys, expected] : steps) {
-        type(QString::fromUtf8(keys));
-        QString state =
-            QString::fromStdString(describe(QApplication::focusWidget())) + u' ' + w.tag() + u' ';
-        for (const char *pair : {"opzP", "opzD", "opzR"}) {
-            for (const int i : {0, 1})
-                state += w.get<QRadioButton>(pair, i)->isChecked() ? u'1' : u'0';
-        }
-        EXPECT_EQ(state + (w.isVisible() ? "" : " closed"), QString(expected)) << keys;
+    for (const auto &[name, keys, expected] : rows) {
+        Window w;
+        ASSERT_TRUE(w.active);
+        w.type(QString::fromUtf8(keys));
+        EXPECT_EQ(w.state(), expected) << name;
     }
 }
 
@@ -259,16 +289,12 @@ TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
         ASSERT_TRUE(w.active);
         EXPECT_EQ(w.windowTitle(), "Quadrel v1.0 rev.7");
         EXPECT_TRUE(w.field(0)->hasFocus() && w.tag() == "it" && w.framesFollowLastField());
-        click(w.field(kFieldCount));
-        type("ⓐ2,0"); // either mark typed gives the locale's
-        click(w.field(1));
-        type("4000.0");
+        w.type(QString::fromUtf8("❼ⓐ2,0❷4000.0"));
         EXPECT_EQ(w.texts(), QStringLiteral("8|4000%0|2000||||2").replace(u'%', mark));
-        click(w.get("cmdDefaultRatio"));
+        w.type(QString::fromUtf8("❽"));
         EXPECT_EQ(w.ratio(), 4.0 / 3.0);
         EXPECT_EQ(w.texts(), QStringLiteral("8|4000|2000||||1%3333333333333").replace(u'%', mark));
-        click(w.field(0));
-        type("0012");
+        w.type(QString::fromUtf8("❶0012"));
         useContextMenu(w.field(0));
         click(w.get("imgLang", 1));
         QWidget other;
@@ -280,62 +306,100 @@ TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
         EXPECT_EQ(QApplication::focusWidget(), w.field(0));
         EXPECT_EQ(w.texts().section(u'|', 0, 2), "0012|4000|3000");
         EXPECT_FALSE(w.field(0)->hasSelectedText());
-        type("ⓐ");
+        w.type(QString::fromUtf8("ⓐ"));
         QApplication::clipboard()->setText(QStringLiteral("8"));
         useContextMenu(w.field(0), true);
         EXPECT_EQ(w.texts().section(u'|', 0, 2), "8|3266|2449");
-        type("ⓠ");
+        w.type(QString::fromUtf8("ⓠ"));
         EXPECT_FALSE(w.isVisible());
     }
 }
 
-// Each step clicks field `click` (-1: none; 6: the ratio field; 7: the default-ratio button), types
-// `keys` and expects the data fields' and ratio field's texts. The clipboard holds "-2" at first.
+// Each row, from a new window with "-2" on the clipboard, types its keys (see Window::type) and
+// expects the data fields' and the ratio field's texts.
 TEST(FieldEditing, FieldsRecalculateWhileTypedAndTidyWhenLeft) {
-    const struct Step {
-        int click;
-        const char *keys, *texts;
-    } steps[] = {
+    const std::array<std::tuple<const char *, const char *, const char *>, 18> rows{{
         // clang-format off
-        // Only the ratio field takes "/" and ":". A positive ratio typed, also X/Y or X:Y, counts
-        // at once and recalculates from the last data field; 0, a negative number pasted and a
-        // text without a number are passed over; leaving shows the ratio's number text.
-        {1, "4/0:00", "12|4000|3000||||1,3333333333333"}, {6, "ⓐⓥ⇥", "12|4000|3000||||1,33333333333333"},
-        {6, "ⓐ0⇥", "12|4000|3000||||1,33333333333333"}, {6, "ⓐ⌦⇥", "12|4000|3000||||1,33333333333333"},
-        {6, "⇲⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫", "16|4000|4000||||"}, {-1, "⇥", "16|4000|4000||||1"},
-        {6, "ⓐ02.50⇥", "6,4|4000|1600||||2,5"}, {6, "ⓐ3a/2⇥", "10,7|4000|2667||||1,5"},
-        {6, "ⓐ4/0⇥", "4|4000|1000||||4"}, {6, "ⓐ16:9⇥", "9|4000|2250||||1,77777777777778"},
-        {7, "", "9|4000|2250||||1,3333333333333"}, // the default button recalculates nothing
-        // Pasted text is not filtered; typed, only digits and the decimal mark go in, also from
-        // the keypad. The typed field is never written; a text without a number derives nothing;
-        // the program's own writes start no recalculation (PixelsX 3266 would give PixelsY 2450).
-        {0, "ⓥ", "-2|4000|2250||||1,3333333333333"}, {-1, "ⓐ3a-", "3|2000|1500||||1,3333333333333"},
-        {-1, "⎖", "3,|2000|1500||||1,3333333333333"}, {-1, "1", "3,1|2033|1525||||1,3333333333333"},
-        {-1, ".", "3,1,|2033|1525||||1,3333333333333"}, {-1, "ⓐ8", "8|3266|2449||||1,3333333333333"},
-        // Editing keys and shortcuts work; undo takes back a replaced decimal mark.
-        {-1, "ⓐ13←2⇱⌦⇲⌫", "2|1633|1225||||1,3333333333333"},
-        {-1, "ⓐⓧⓥⓐⓒ⇲ⓥ", "22|5416|4062||||1,3333333333333"}, {-1, "ⓐ.", ",|5416|4062||||1,3333333333333"},
-        {-1, "ⓩ", "22|5416|4062||||1,3333333333333"},
-        // Leaving tidies and recalculates; Tab and click select the whole text they enter; a field
-        // emptied and left gets its text on entry back.
-        {-1, "ⓐ0012⇥", "12|4000|3000||||1,3333333333333"}, {-1, "2", "0|2|2||||1,3333333333333"},
-        {-1, "⌫⇥", "12|4000|3000||||1,3333333333333"}, {1, "5", "0|5|4||||1,3333333333333"},
-        // A focus move into the field that Recalc(2) writes nests Recalc(1) inside it.
-        {6, "ⓐ0,1", "0|5|50||||0,1"}, {2, "1501", "0,2|150|1501||||0,1"},
-        {-1, "⇥⇤2000,,", "0,4|200|2000,,||||0,1"}, {-1, "⇤", "0,2|150|1500||||0,1"},
-        // Leaving a field without typing still recalculates from it.
-        {4, "27,66", "0,2|141|1414|13|27,66|276,6|0,1"}, {5, "", "0,2|141|1414|13|27,66|276,6|0,1"},
-        {0, "", "0,2|141|1414|13|27,7|276,6|0,1"},
-    }; // clang-format on
-    QApplication::clipboard()->setText(QStringLiteral("-2"));
-    Window w;
-    ASSERT_TRUE(w.active);
-    for (const Step &s : steps) {
-        if (s.click >= 0)
-            click(s.click <= kFieldCount ? w.field(s.click) : w.get("cmdDefaultRatio"));
-        type(QString::fromUtf8(s.keys));
-        EXPECT_EQ(w.texts(), QString::fromUtf8(s.texts)) << s.click << " " << s.keys;
+        {"typed text recalculates; a second mark holds no number", "3,1,", "3,1,|2033|1525||||1,3333333333333"},
+        {"only digits and the mark go in, also from the keypad", "3a -+⎖1", "3,1|2033|1525||||1,3333333333333"},
+        {"the program's own writes start no recalculation", "8", "8|3266|2449||||1,3333333333333"},
+        {"pasted text is not filtered", "ⓥ", "-2||||||1,3333333333333"},
+        {"editing keys work", "13←2⇱⌦⇲⌫", "2|1633|1225||||1,3333333333333"},
+        {"cut, copy, paste and undo work", "2ⓐⓧⓥⓐⓒ⇲ⓥⓐ.ⓩ", "22|5416|4062||||1,3333333333333"},
+        {"leaving tidies and recalculates", "0012⇥", "12|4000|3000||||1,3333333333333"},
+        {"leaving without typing recalculates from the shown figure", "8⇥⇥", "8|3267|2450||||1,3333333333333"},
+        {"an emptied field gets its text on entry back", "12⇥⌫⇥", "12|4000|3000||||1,3333333333333"},
+        {"a click enters a field with its text selected", "8❷5", "0|5|4||||1,3333333333333"},
+        {"only the ratio field takes / and :", "❷4/0:00", "12|4000|3000||||1,3333333333333"},
+        {"a pasted negative ratio is passed over", "❷4000❼ⓐⓥ⇥", "12|4000|3000||||1,33333333333333"},
+        {"a ratio typed as X:Y counts at once", "❷4000❼ⓐ16:9⇥", "9|4000|2250||||1,77777777777778"},
+        {"a ratio typed as X/Y counts at once", "❷4000❼ⓐ3a/2⇥", "10,7|4000|2667||||1,5"},
+        {"a ratio without a number keeps the last one", "❷4000❼ⓐ4/0⇥", "4|4000|1000||||4"},
+        {"a ratio deleted key by key", "❷4000❼⇲⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⇥", "16|4000|4000||||1"},
+        {"the default button recalculates nothing", "❷4000❼ⓐ2⇥❽", "8|4000|2000||||1,3333333333333"},
+        {"a focus move into the field written nests its recalculation", "❷5❼ⓐ0,1❸1501⇥⇤2000,,⇤", "0,2|150|1500||||0,1"},
+    }}; // clang-format on
+    for (const auto &[name, keys, expected] : rows) {
+        QApplication::clipboard()->setText(QStringLiteral("-2"));
+        Window w;
+        ASSERT_TRUE(w.active);
+        w.type(QString::fromUtf8(keys));
+        EXPECT_EQ(w.texts(), QString::fromUtf8(expected)) << name;
     }
+}
+
+// A decimal digit of any script, typed, goes in as its ASCII digit, in the data and ratio fields.
+TEST(FieldEditing, DigitsOfEveryScriptGoIn) {
+    const std::array<std::tuple<const char *, QLocale, const char *, const char *>, 9> rows{{
+        // clang-format off
+        {"Arabic-Indic", kItalian, "٨", "8|3266|2449||||1,3333333333333"},
+        {"Persian, its locale's mark", QLocale(QLocale::Persian, QLocale::Iran), "۳.۱", "3٫1|2033|1525||||1٫3333333333333"},
+        {"Devanagari", kItalian, "८", "8|3266|2449||||1,3333333333333"},
+        {"Bengali", kEnglish, "৩.১", "3.1|2033|1525||||1.3333333333333"},
+        {"Thai", kItalian, "๘", "8|3266|2449||||1,3333333333333"},
+        {"full-width", kItalian, "８", "8|3266|2449||||1,3333333333333"},
+        {"mathematical bold, beyond 16 bits", kItalian, "𝟖", "8|3266|2449||||1,3333333333333"},
+        {"Osmanya, beyond 16 bits", kItalian, "𐒨", "8|3266|2449||||1,3333333333333"},
+        {"Arabic-Indic ratio", kItalian, "❷٤٠٠٠❼ⓐ١٦:٩⇥", "9|4000|2250||||1,77777777777778"},
+    }}; // clang-format on
+    for (const auto &[name, locale, keys, expected] : rows) {
+        Window w(locale);
+        ASSERT_TRUE(w.active);
+        w.type(QString::fromUtf8(keys));
+        EXPECT_EQ(w.texts(), QString::fromUtf8(expected)) << name;
+    }
+}
+
+// A field the user is not in shows the start of a text longer than itself, its caret at the
+// start: the picture is that of a line edit showing the text from its first character. The field
+// being typed in keeps the caret where the user left it.
+TEST(FieldEditing, FieldsShowTheStartOfLongFigures) {
+    const std::array<std::tuple<const char *, const char *, int, const char *>, 2> rows{{
+        {"the ratio after 16:9", "❼ⓐ16:9⇥", kFieldCount, "1,77777777777778"},
+        {"an exponent form", "9999999999999999999999999", 1, "3,65148371670111E+15"},
+    }};
+    for (const auto &[name, keys, index, text] : rows) {
+        Window w;
+        ASSERT_TRUE(w.active);
+        w.type(QString::fromUtf8(keys));
+        QLineEdit *field = w.field(index);
+        ASSERT_EQ(field->text(), text) << name;
+        EXPECT_FALSE(field->hasFocus());
+        EXPECT_EQ(field->cursorPosition(), 0) << name;
+        QLineEdit plain(&w);
+        plain.setGeometry(field->geometry());
+        plain.setText(text);
+        plain.show();
+        plain.setCursorPosition(0);
+        const QImage shown = field->grab().toImage(), start = plain.grab().toImage();
+        plain.end(false);
+        EXPECT_TRUE(shown == start && start != plain.grab().toImage()) << name;
+    }
+    Window w;
+    w.type(QString::fromUtf8("123456789012345678901234567890←←"));
+    EXPECT_EQ(w.field(0)->cursorPosition(), 28);
+    w.type(QString::fromUtf8("⇥"));
+    EXPECT_EQ(w.field(0)->cursorPosition(), 0);
 }
 
 // Random keys (also ones no field takes), pastes and clicks, 10,000 in each locale: the ratio stays
@@ -357,10 +421,10 @@ TEST(Monkey, NothingBadEverShows) {
         targets.removeIf([&](QWidget *t) { return !t->focusPolicy() || t == w.get("cmdClose"); });
         for (int n = 0; n < 10'000 && !HasFailure(); ++n) {
             if (const auto what = pick(5); what < 3) {
-                type(keys[pick(keys.size())]);
+                w.type(keys[pick(keys.size())]);
             } else if (what == 3) {
                 QApplication::clipboard()->setText(junk.at(pick(junk.size())));
-                type(QString::fromUtf8("ⓥ"));
+                w.type(QString::fromUtf8("ⓥ"));
             } else if (QWidget *t = targets.at(pick(targets.size())); t->isVisible()) {
                 click(t);
             }

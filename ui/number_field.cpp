@@ -1,0 +1,94 @@
+#include "number_field.hpp"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <utility>
+
+namespace quadrel {
+
+NumberField::NumberField(KeyField kind, QWidget *parent)
+    : QLineEdit(parent)
+    , kind_(kind) {}
+
+void NumberField::write(const QString &text) {
+    setText(text);
+    if (window()->focusWidget() != this)
+        setCursorPosition(0);
+}
+
+QString NumberField::filtered(const QString &typed) const {
+    QString out;
+    for (char32_t c : typed.toUcs4()) {
+        if (QChar::category(c) == QChar::Number_DecimalDigit)
+            c = U'0' + static_cast<char32_t>(QChar::digitValue(c));
+        switch (FilterKey(c, kind_)) {
+        case KeyAction::Pass:
+            out += QString::fromUcs4(&c, 1);
+            break;
+        case KeyAction::InsertDecimalMark:
+            out += mark_;
+            break;
+        case KeyAction::Discard:
+            break;
+        }
+    }
+    return out;
+}
+
+void NumberField::keyPressEvent(QKeyEvent *event) {
+    enteredByClick_ = false;
+    const QString text = filtered(event->text());
+    if (text == event->text()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The same key with the text the field takes: the line edit decides whether it is typed text
+    // (a dropped character leaves a key without text, which it passes over).
+    QKeyEvent key(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                  event->nativeVirtualKey(), event->nativeModifiers(), text, event->isAutoRepeat(),
+                  static_cast<quint16>(event->count()), event->device());
+    QLineEdit::keyPressEvent(&key);
+    event->setAccepted(key.isAccepted());
+}
+
+void NumberField::inputMethodEvent(QInputMethodEvent *event) {
+    if (!event->commitString().isEmpty()) {
+        event->setCommitString(filtered(event->commitString()), event->replacementStart(),
+                               event->replacementLength());
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void NumberField::focusInEvent(QFocusEvent *event) {
+    enteredByClick_ = event->reason() == Qt::MouseFocusReason;
+    QLineEdit::focusInEvent(event);
+}
+
+// The press that gives the field the focus would move the caret and drop the selection that
+// entering the field has made: it is swallowed, with the small movements of the same click.
+void NumberField::mousePressEvent(QMouseEvent *event) {
+    if (std::exchange(enteredByClick_, false) && event->button() == Qt::LeftButton) {
+        heldAt_ = event->position().toPoint();
+        return;
+    }
+    heldAt_.reset();
+    QLineEdit::mousePressEvent(event);
+}
+
+void NumberField::mouseMoveEvent(QMouseEvent *event) {
+    if (heldAt_ && (event->position().toPoint() - *heldAt_).manhattanLength() <
+                       QApplication::startDragDistance())
+        return;
+    heldAt_.reset(); // a real drag selects as usual
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void NumberField::mouseReleaseEvent(QMouseEvent *event) {
+    heldAt_.reset();
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+} // namespace quadrel
