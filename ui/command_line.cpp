@@ -103,8 +103,7 @@ std::string helpText() {
 }
 
 std::string versionText() {
-    return "Quadrel " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-           std::to_string(kVersionRevision) +
+    return std::string("Quadrel ") + kVersion +
            "\nCopyright (c) 2026 Quadrel team\n"
            "MIT License: this is free software, with no warranty.\n";
 }
