@@ -97,6 +97,9 @@ std::string helpText() {
     text += line + "\n\n"
                    "Numbers are shown and read with the decimal mark of the locale (LC_ALL,\n"
                    "LC_NUMERIC, LANG); both ',' and '.' are accepted when typing.\n"
+                   "Keyboard: Tab and Shift+Tab go through the fields, buttons, flags and locks;\n"
+                   "F6 goes from a field to its lock buttons and back; Space, Return or Enter\n"
+                   "press a button or flag; arrows choose a lock; Ctrl+Q closes, Escape does not.\n"
                    "Exit status: 0 when the window is closed, 1 when no display can be opened,\n"
                    "2 for a wrong command line.\n";
     return text;
