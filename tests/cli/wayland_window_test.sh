@@ -107,4 +107,6 @@ fi
 $messages"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "on Wayland: app id, title, fixed size 322 x 284, configured and shown; no messages from Qt"
+echo "xdg_toplevel@$top: set_app_id($(last set_app_id)), set_title($(last set_title)),"
+echo "  set_min_size($(last set_min_size)), set_max_size($(last set_max_size));"
+echo "  configure $serial acknowledged, wl_surface@$surface committed; no messages from Qt"
