@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -33,14 +34,6 @@ constexpr std::array<QtOption, 20> kQtOptions{{
     {"dograb", nullptr},       {"sync", nullptr},
 }};
 
-const QtOption *findQtOption(std::string_view name) {
-    for (const QtOption &option : kQtOptions) {
-        if (option.name == name)
-            return &option;
-    }
-    return nullptr;
-}
-
 Request error(std::string text) {
     return {Request::Action::Error, std::move(text)};
 }
@@ -51,6 +44,9 @@ std::string quoted(std::string_view text) {
 
 } // namespace
 
+// Read by hand: QCommandLineParser takes -name=value for every option that has a value, but Qt
+// itself reads -platform NAME (and the others) only as two arguments, so -platform=NAME would go
+// through and be ignored; and it reports a wrong option without the dashes it was typed with.
 Request parse(int argc, const char *const argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -64,8 +60,8 @@ Request parse(int argc, const char *const argv[]) {
         std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
         if (name.starts_with("style=") || name.starts_with("stylesheet="))
             continue;
-        const QtOption *option = findQtOption(name);
-        if (option == nullptr)
+        const auto option = std::ranges::find(kQtOptions, name, &QtOption::name);
+        if (option == kQtOptions.end())
             return error("unknown option " + quoted(arg));
         if (option->value != nullptr && ++i == argc)
             return error("option " + quoted(arg) + " needs a value");
@@ -97,14 +93,16 @@ std::string helpText() {
     text += line + "\n\n"
                    "Numbers are shown and read with the decimal mark of the locale (LC_ALL,\n"
                    "LC_NUMERIC, LANG); both ',' and '.' are accepted when typing.\n"
+                   "Keyboard: Tab and Shift+Tab go through the fields, buttons, flags and locks;\n"
+                   "F6 goes from a field to its lock buttons and back; Space, Return or Enter\n"
+                   "press a button or flag; arrows choose a lock; Ctrl+Q closes, Escape does not.\n"
                    "Exit status: 0 when the window is closed, 1 when no display can be opened,\n"
                    "2 for a wrong command line.\n";
     return text;
 }
 
 std::string versionText() {
-    return "Quadrel " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-           std::to_string(kVersionRevision) +
+    return std::string("Quadrel ") + kVersion +
            "\nCopyright (c) 2026 Quadrel team\n"
            "MIT License: this is free software, with no warranty.\n";
 }

@@ -29,10 +29,7 @@ int main(int argc, char *argv[]) {
     check.reset();
     QApplication::setApplicationName(QStringLiteral("Quadrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quadrel"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(quadrel::kVersionMajor)
-                                            .arg(quadrel::kVersionMinor)
-                                            .arg(quadrel::kVersionRevision));
+    QApplication::setApplicationVersion(QString::fromLatin1(quadrel::kVersion));
     quadrel::frmMain window;
     window.show();
     return QApplication::exec();
