@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <string_view>
 
@@ -34,42 +35,11 @@ constexpr std::array<QtOption, 20> kQtOptions{{
     {"dograb", nullptr},       {"sync", nullptr},
 }};
 
-Request error(std::string text) {
-    return {Request::Action::Error, std::move(text)};
-}
-
 std::string quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
 }
 
-} // namespace
-
-// Read by hand: QCommandLineParser takes -name=value for every option that has a value, but Qt
-// itself reads -platform NAME (and the others) only as two arguments, so -platform=NAME would go
-// through and be ignored; and it reports a wrong option without the dashes it was typed with.
-Request parse(int argc, const char *const argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "-h" || arg == "--help")
-            return {Request::Action::Help, {}};
-        if (arg == "--version")
-            return {Request::Action::Version, {}};
-        if (arg.size() < 2 || arg[0] != '-')
-            return error("unexpected argument " + quoted(arg));
-        // Qt reads its options with one dash or two, and the style options also as -name=value.
-        std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
-        if (name.starts_with("style=") || name.starts_with("stylesheet="))
-            continue;
-        const auto option = std::ranges::find(kQtOptions, name, &QtOption::name);
-        if (option == kQtOptions.end())
-            return error("unknown option " + quoted(arg));
-        if (option->value != nullptr && ++i == argc)
-            return error("option " + quoted(arg) + " needs a value");
-    }
-    return {};
-}
-
-std::string helpText() {
+std::string HelpText() {
     std::string text = "Usage: quadrel [QT-OPTION]...\n"
                        "   or: quadrel --help | --version\n"
                        "Relates the megapixels, pixels, print resolution and print size of a\n"
@@ -101,10 +71,41 @@ std::string helpText() {
     return text;
 }
 
-std::string versionText() {
+std::string VersionText() {
     return std::string("Quadrel ") + kVersion +
            "\nCopyright (c) 2026 Quadrel team\n"
            "MIT License: this is free software, with no warranty.\n";
+}
+
+} // namespace
+
+// Read by hand: QCommandLineParser takes -name=value for every option that has a value, but Qt
+// itself reads -platform NAME (and the others) only as two arguments, so -platform=NAME would go
+// through and be ignored; and it reports a wrong option without the dashes it was typed with.
+std::optional<int> HandleCommandLine(int argc, const char *const argv[]) {
+    const auto refuse = [](const std::string &mistake) {
+        std::fprintf(stderr, "quadrel: %s (see 'quadrel --help')\n", mistake.c_str());
+        return 2;
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help" || arg == "--version") {
+            std::fputs((arg == "--version" ? VersionText() : HelpText()).c_str(), stdout);
+            return 0;
+        }
+        if (arg.size() < 2 || arg[0] != '-')
+            return refuse("unexpected argument " + quoted(arg));
+        // Qt reads its options with one dash or two, and the style options also as -name=value.
+        std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+        if (name.starts_with("style=") || name.starts_with("stylesheet="))
+            continue;
+        const auto option = std::ranges::find(kQtOptions, name, &QtOption::name);
+        if (option == kQtOptions.end())
+            return refuse("unknown option " + quoted(arg));
+        if (option->value != nullptr && ++i == argc)
+            return refuse("option " + quoted(arg) + " needs a value");
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -117,7 +118,6 @@ struct HeldMessage {
 
 std::mutex heldMutex;
 QList<HeldMessage> held;
-QtMessageHandler previousHandler = nullptr;
 QByteArray platformName; // from -platform or QT_QPA_PLATFORM; empty: Qt's default (xcb)
 
 // The one line that replaces Qt's abort when no platform plugin could start.
@@ -145,24 +145,23 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
-DisplayCheck::DisplayCheck(int argc, const char *const argv[]) {
+std::unique_ptr<QApplication> StartApplication(int &argc, char **argv) {
     platformName = qgetenv("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-platform" || arg == "--platform")
             platformName = argv[i + 1];
     }
-    previousHandler = qInstallMessageHandler(holdMessage);
-}
-
-DisplayCheck::~DisplayCheck() {
-    qInstallMessageHandler(previousHandler);
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
     const std::lock_guard lock(heldMutex);
     for (const HeldMessage &message : held) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         qt_message_output(message.type, context, message.text);
     }
     held.clear();
+    return app;
 }
 
 } // namespace quadrel::cli

@@ -3,41 +3,27 @@
 // The program's command line, read before any QApplication exists so that --help and --version
 // work without a display. Qt's own options (-platform NAME, -style NAME, -reverse, ...; also
 // written with two dashes, and -style=NAME) are accepted and left in argv for QApplication;
-// anything else is refused.
-//   {"quadrel"}                          -> Run
-//   {"quadrel", "-style", "Fusion"}      -> Run
-//   {"quadrel", "--version"}             -> Version
-//   {"quadrel", "-h"}, {"quadrel", "--help"} -> Help
-//   {"quadrel", "--frob"}                -> Error, "unknown option '--frob'"
-//   {"quadrel", "photo.jpg"}             -> Error, "unexpected argument 'photo.jpg'"
-//   {"quadrel", "-platform"}             -> Error, "option '-platform' needs a value"
+// anything else is refused with one line on standard error.
+//   quadrel, quadrel -style Fusion    -> none: the window opens
+//   quadrel --version, -h, --help     -> the text on standard output, 0
+//   quadrel --frob                    -> "quadrel: unknown option '--frob' (see 'quadrel --help')", 2
+//   quadrel photo.jpg                 -> "quadrel: unexpected argument 'photo.jpg' (...)", 2
+//   quadrel -platform                 -> "quadrel: option '-platform' needs a value (...)", 2
 
-#include <string>
+#include <QApplication>
+
+#include <memory>
+#include <optional>
 
 namespace quadrel::cli {
 
-struct Request {
-    enum class Action { Run, Help, Version, Error };
-    Action action = Action::Run;
-    std::string error; // for Error: what is wrong, in one line
-};
+// Answers a command line that asks for no window and returns the exit status; none when the
+// window is to open.
+std::optional<int> HandleCommandLine(int argc, const char *const argv[]);
 
-Request parse(int argc, const char *const argv[]);
-
-// The texts printed by --help and --version, each ending in a newline.
-std::string helpText();
-std::string versionText();
-
-// While it lives, Qt's messages are held back. If Qt gives up starting its platform plugin (no
-// display, or a display that does not answer), the program prints one line saying so and exits
-// with status 1 instead of aborting; otherwise the held messages are passed on when it ends.
-// Meant to live exactly as long as the QApplication constructor runs.
-class DisplayCheck {
-public:
-    DisplayCheck(int argc, const char *const argv[]);
-    ~DisplayCheck();
-    DisplayCheck(const DisplayCheck &) = delete;
-    DisplayCheck &operator=(const DisplayCheck &) = delete;
-};
+// Creates the application. Qt's messages are held back meanwhile: if Qt gives up starting its
+// platform plugin (no display, or one that does not answer), the program prints one line saying so
+// and exits with status 1 instead of aborting; otherwise the held messages are passed on.
+std::unique_ptr<QApplication> StartApplication(int &argc, char **argv);
 
 } // namespace quadrel::cli
