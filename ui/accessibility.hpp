@@ -1,13 +1,38 @@
 #pragma once
 
-// What a screen reader learns of the window beyond what Qt's own widgets tell it.
+// What a screen reader learns of the window where Qt's own accessible interfaces would tell it
+// wrongly (on Linux through AT-SPI, as Orca reads it).
+
+#include <QAccessible>
 
 namespace quadrel {
 
-// Installs, once, the accessible interfaces of the window's own kinds of control. A widget with
-// the property "accessibleRole" (a QAccessible::Role) has that role: the window is a window named
-// by its title, the lock frames are groupings named by what they decide, the lines separators. A
-// flag (ImageBox) is a check box, checked while its language is on, whose press action clicks it.
+// Installs, once, the accessible interfaces of the window's own kinds of control. Called before the
+// first control is made, since Qt keeps the first interface made for an object.
+//   A widget with the property "accessibleRole" (a QAccessible::Role) has that role: the window is
+//   a window named by its title (a plain widget would be a "filler", whose title a screen reader
+//   may not announce), the lock frames groupings named by what they decide (a QFrame would be a
+//   window-like "frame", whose contents Orca never speaks), the lines separators.
+//   A flag (ImageBox) is an option button, checked while its language is on, whose one action
+//   presses it (Qt would make a checkable button a check box that its action ticks off).
+//   A number field (NumberField) is Qt's line edit but for one thing: its text is one attribute
+//   run from start to end, where Qt gives an empty run at each offset, after which Orca reads the
+//   field without its last character.
 void installAccessibility();
+
+// While one lives, Qt tells screen readers of no change. Qt reports a focus move only after the
+// FocusIn event: a selection made or a caret set on entry would reach the screen reader first,
+// which then reads it twice, or takes the field for announced and says nothing of it.
+class Unreported {
+public:
+    Unreported()
+        : previous_(QAccessible::installUpdateHandler([](QAccessibleEvent *) {})) {}
+    ~Unreported() { QAccessible::installUpdateHandler(previous_); }
+    Unreported(const Unreported &) = delete;
+    Unreported &operator=(const Unreported &) = delete;
+
+private:
+    QAccessible::UpdateHandler previous_;
+};
 
 } // namespace quadrel

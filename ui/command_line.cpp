@@ -26,13 +26,26 @@ struct QtOption {
 
 // The options QApplication and its platform plugins read from the command line.
 constexpr std::array<QtOption, 20> kQtOptions{{
-    {"platform", "NAME"},      {"platformpluginpath", "DIR"}, {"platformtheme", "NAME"},
-    {"plugin", "NAME"},        {"display", "DISPLAY"},        {"name", "NAME"},
-    {"style", "NAME"},         {"stylesheet", "FILE"},        {"qwindowgeometry", "GEOMETRY"},
-    {"geometry", "GEOMETRY"},  {"qwindowtitle", "TITLE"},     {"title", "TITLE"},
-    {"qwindowicon", "FILE"},   {"icon", "FILE"},              {"session", "ID"},
-    {"reverse", nullptr},      {"widgetcount", nullptr},      {"nograb", nullptr},
-    {"dograb", nullptr},       {"sync", nullptr},
+    {"platform", "NAME"},
+    {"platformpluginpath", "DIR"},
+    {"platformtheme", "NAME"},
+    {"plugin", "NAME"},
+    {"display", "DISPLAY"},
+    {"name", "NAME"},
+    {"style", "NAME"},
+    {"stylesheet", "FILE"},
+    {"qwindowgeometry", "GEOMETRY"},
+    {"geometry", "GEOMETRY"},
+    {"qwindowtitle", "TITLE"},
+    {"title", "TITLE"},
+    {"qwindowicon", "FILE"},
+    {"icon", "FILE"},
+    {"session", "ID"},
+    {"reverse", nullptr},
+    {"widgetcount", nullptr},
+    {"nograb", nullptr},
+    {"dograb", nullptr},
+    {"sync", nullptr},
 }};
 
 std::string quoted(std::string_view text) {

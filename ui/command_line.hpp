@@ -6,8 +6,8 @@
 // anything else is refused with one line on standard error.
 //   quadrel, quadrel -style Fusion    -> none: the window opens
 //   quadrel --version, -h, --help     -> the text on standard output, 0
-//   quadrel --frob                    -> "quadrel: unknown option '--frob' (see 'quadrel --help')", 2
-//   quadrel photo.jpg                 -> "quadrel: unexpected argument 'photo.jpg' (...)", 2
+//   quadrel --frob                    -> "quadrel: unknown option '--frob' (see 'quadrel --help')",
+//   2 quadrel photo.jpg                 -> "quadrel: unexpected argument 'photo.jpg' (...)", 2
 //   quadrel -platform                 -> "quadrel: option '-platform' needs a value (...)", 2
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 
 #include "frmMain.hpp"
 
+#include "accessibility.hpp"
 #include "core/number_text.hpp"
 #include "core/ratio.hpp"
 #include "image_box.hpp"
@@ -82,6 +83,9 @@ void frmMain::Form_Load() {
 void frmMain::focusMoved(QWidget *now) {
     if (now == nullptr || now->window() != this || now == focusedControl_)
         return;
+    // Qt tells screen readers of the move once this is done; what the handlers write and select
+    // meanwhile would reach them first, and they would take the new control for announced.
+    const Unreported unreported;
     // In a real move the window's focused control is already the new one when the old one is left.
     if (QWidget *left = std::exchange(focusedControl_, now)) {
         if (left == txtRatio)

@@ -6,8 +6,8 @@
 // ui/twips whenever it is set. It is a button: a left-button press and release inside the control
 // clicks it, and so do Space, Return, Enter and a screen reader's press action. It is checkable,
 // for a screen reader to tell which flag is on, but a click does not toggle it: its owner sets
-// the state. It carries a free text tag. The keyboard reaches it with Tab, and then its border shows the focus; a mouse
-// click moves no focus to it.
+// the state. It carries a free text tag. The keyboard reaches it with Tab, and then its border
+// shows the focus; a mouse click moves no focus to it.
 
 #include "twips.hpp"
 

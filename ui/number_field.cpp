@@ -1,5 +1,7 @@
 #include "number_field.hpp"
 
+#include "accessibility.hpp"
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -11,7 +13,11 @@ namespace quadrel {
 
 NumberField::NumberField(KeyField kind, QWidget *parent)
     : QLineEdit(parent)
-    , kind_(kind) {}
+    , kind_(kind) {
+    // A line edit reports its first caret position as a move, whenever it comes: it is taken now.
+    const Unreported unreported;
+    setCursorPosition(0);
+}
 
 void NumberField::write(const QString &text) {
     setText(text);
@@ -64,7 +70,13 @@ void NumberField::inputMethodEvent(QInputMethodEvent *event) {
 
 void NumberField::focusInEvent(QFocusEvent *event) {
     enteredByClick_ = event->reason() == Qt::MouseFocusReason;
+    const Unreported unreported; // the line edit's select-all on Tab, before Qt reports the focus
     QLineEdit::focusInEvent(event);
+}
+
+void NumberField::focusOutEvent(QFocusEvent *event) {
+    const Unreported unreported; // the line edit drops its selection as the focus leaves
+    QLineEdit::focusOutEvent(event);
 }
 
 // The press that gives the field the focus would move the caret and drop the selection that

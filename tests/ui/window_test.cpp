@@ -199,7 +199,7 @@ TEST(Language, FlagsSwitchEveryCaptionAndHintBothWays) {
         EXPECT_EQ(text("cmdClose"), "marker");
         const lang::Captions &c = lang::kCaptions.at(size_t(f));
         QAccessibleInterface *flag = a11y(w.get("imgLang", f));
-        EXPECT_EQ(flag->role(), QAccessible::CheckBox);
+        EXPECT_EQ(flag->role(), QAccessible::RadioButton);
         EXPECT_FALSE(flag->state().checked);
         flag->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         ASSERT_TRUE(QTest::qWaitFor([&] { return w.tag() == QString::fromUtf8(c.code); }));
