@@ -121,18 +121,15 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
     case Megapixels:
         d.PixelsXFromMegapixels();
         d.PixelsYFromMegapixels();
-        PixelFieldEdited(d, locks);
-        break;
+        return PixelFieldEdited(d, locks);
     case PixelsX:
         d.PixelsYFromX();
         d.MegapixelsFromPixels();
-        PixelFieldEdited(d, locks);
-        break;
+        return PixelFieldEdited(d, locks);
     case PixelsY:
         d.PixelsXFromY();
         d.MegapixelsFromPixels();
-        PixelFieldEdited(d, locks);
-        break;
+        return PixelFieldEdited(d, locks);
     case Dpi: // opzD(0) keeps the pixels and derives the print size; opzD(1) the other way round
         if (locks.opzD[0]) {
             CompletePixels(d);
@@ -150,17 +147,13 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
             d.PixelsYFromHeight();
             d.MegapixelsFromPixels();
         }
-        break;
+        return;
     case WidthCm:
         d.HeightFromWidth();
-        PrintSizeEdited(d, locks);
-        break;
-    case HeightCm:
+        return PrintSizeEdited(d, locks);
+    default: // HeightCm
         d.WidthFromHeight();
-        PrintSizeEdited(d, locks);
-        break;
-    default:
-        break;
+        return PrintSizeEdited(d, locks);
     }
 }
 

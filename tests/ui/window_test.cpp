@@ -254,6 +254,17 @@ TEST(Language, FlagsSwitchEveryCaptionAndHintBothWays) {
     }
 }
 
+// A field's text is one attribute run from start to end: a screen reader that reads the run
+// around the caret reads the whole figure.
+TEST(ScreenReader, ReadsAFieldWhole) {
+    Window w;
+    ASSERT_TRUE(w.active);
+    w.type(QStringLiteral("8"));
+    int start = -1, end = -1;
+    QAccessible::queryAccessibleInterface(w.field(1))->textInterface()->attributes(2, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 4)); // "3266"
+}
+
 // Keys only, each row from a new window (focus in the megapixel field, Italian): the focus, the
 // language and the options selected that follow.
 TEST(Keyboard, ReachesEveryControlWithoutAMouse) {
