@@ -19,69 +19,44 @@ namespace quadrel::cli {
 
 namespace {
 
-struct QtOption {
-    std::string_view name; // without the leading dash
-    const char *value;     // the value's name in the help text, or nullptr for a flag
-};
-
-// The options QApplication and its platform plugins read from the command line.
-constexpr std::array<QtOption, 20> kQtOptions{{
-    {"platform", "NAME"},
-    {"platformpluginpath", "DIR"},
-    {"platformtheme", "NAME"},
-    {"plugin", "NAME"},
-    {"display", "DISPLAY"},
-    {"name", "NAME"},
-    {"style", "NAME"},
-    {"stylesheet", "FILE"},
-    {"qwindowgeometry", "GEOMETRY"},
-    {"geometry", "GEOMETRY"},
-    {"qwindowtitle", "TITLE"},
-    {"title", "TITLE"},
-    {"qwindowicon", "FILE"},
-    {"icon", "FILE"},
-    {"session", "ID"},
-    {"reverse", nullptr},
-    {"widgetcount", nullptr},
-    {"nograb", nullptr},
-    {"dograb", nullptr},
-    {"sync", nullptr},
-}};
+// The options QApplication and its platform plugins read from the command line, without their
+// leading dash: those followed by a value, and those that stand alone.
+// clang-format off
+constexpr std::array<std::string_view, 15> kQtOptionsWithValue{
+    "platform", "platformpluginpath", "platformtheme", "plugin", "display", "name", "style",
+    "stylesheet", "qwindowgeometry", "geometry", "qwindowtitle", "title", "qwindowicon", "icon",
+    "session"};
+constexpr std::array<std::string_view, 5> kQtFlags{"reverse", "widgetcount", "nograb", "dograb",
+                                                   "sync"};
+// clang-format on
 
 std::string quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
 }
 
 std::string HelpText() {
-    std::string text = "Usage: quadrel [QT-OPTION]...\n"
-                       "   or: quadrel --help | --version\n"
-                       "Relates the megapixels, pixels, print resolution and print size of a\n"
-                       "picture in one window.\n"
-                       "\n"
-                       "  -h, --help     print this text and exit\n"
-                       "      --version  print the version and exit\n"
-                       "\n"
-                       "Options of the Qt toolkit, passed on to it:\n";
-    std::string line = " ";
-    for (const QtOption &option : kQtOptions) {
-        std::string item = " -" + std::string(option.name);
-        if (option.value != nullptr)
-            item += std::string(" ") + option.value;
-        if (line.size() + item.size() + 1 > 79) {
-            text += line + "\n";
-            line = " ";
-        }
-        line += item + (&option == &kQtOptions.back() ? "" : ",");
-    }
-    text += line + "\n\n"
-                   "Numbers are shown and read with the decimal mark of the locale (LC_ALL,\n"
-                   "LC_NUMERIC, LANG); both ',' and '.' are accepted when typing.\n"
-                   "Keyboard: Tab and Shift+Tab go through the fields, buttons, flags and locks;\n"
-                   "F6 goes from a field to its lock buttons and back; Space, Return or Enter\n"
-                   "press a button or flag; arrows choose a lock; Ctrl+Q closes, Escape does not.\n"
-                   "Exit status: 0 when the window is closed, 1 when no display can be opened,\n"
-                   "2 for a wrong command line.\n";
-    return text;
+    return "Usage: quadrel [QT-OPTION]...\n"
+           "   or: quadrel --help | --version\n"
+           "Relates the megapixels, pixels, print resolution and print size of a\n"
+           "picture in one window.\n"
+           "\n"
+           "  -h, --help     print this text and exit\n"
+           "      --version  print the version and exit\n"
+           "\n"
+           "Options of the Qt toolkit, passed on to it:\n"
+           "  -platform NAME, -platformpluginpath DIR, -platformtheme NAME, -plugin NAME,\n"
+           "  -display DISPLAY, -name NAME, -style NAME, -stylesheet FILE,\n"
+           "  -qwindowgeometry GEOMETRY, -geometry GEOMETRY, -qwindowtitle TITLE,\n"
+           "  -title TITLE, -qwindowicon FILE, -icon FILE, -session ID, -reverse,\n"
+           "  -widgetcount, -nograb, -dograb, -sync\n"
+           "\n"
+           "Numbers are shown and read with the decimal mark of the locale (LC_ALL,\n"
+           "LC_NUMERIC, LANG); both ',' and '.' are accepted when typing.\n"
+           "Keyboard: Tab and Shift+Tab go through the fields, buttons, flags and locks;\n"
+           "F6 goes from a field to its lock buttons and back; Space, Return or Enter\n"
+           "press a button or flag; arrows choose a lock; Ctrl+Q closes, Escape does not.\n"
+           "Exit status: 0 when the window is closed, 1 when no display can be opened,\n"
+           "2 for a wrong command line.\n";
 }
 
 std::string VersionText() {
@@ -112,10 +87,11 @@ std::optional<int> HandleCommandLine(int argc, const char *const argv[]) {
         std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
         if (name.starts_with("style=") || name.starts_with("stylesheet="))
             continue;
-        const auto option = std::ranges::find(kQtOptions, name, &QtOption::name);
-        if (option == kQtOptions.end())
+        const bool takesValue =
+            std::ranges::find(kQtOptionsWithValue, name) != kQtOptionsWithValue.end();
+        if (!takesValue && std::ranges::find(kQtFlags, name) == kQtFlags.end())
             return refuse("unknown option " + quoted(arg));
-        if (option->value != nullptr && ++i == argc)
+        if (takesValue && ++i == argc)
             return refuse("option " + quoted(arg) + " needs a value");
     }
     return std::nullopt;
