@@ -28,12 +28,6 @@
 //
 // Construction is split in four steps: create the controls, place them from the twips layout,
 // connect them, then Form_Load (decimal mark, default ratio, title, Italian captions).
-//
-// The keyboard reaches everything: Tab runs through the six fields, the ratio field, the two
-// buttons, then the two flags and the option pair of the frame shown (the arrow keys choose
-// within it); F6 goes from a field to its option pair and back. Space, Return and Enter press the
-// focused button or flag; Ctrl+Q closes the window.
-// While Italian is current, Qt's own texts (a field's context menu) are in Italian too.
 
 #include "core/recalc.hpp"
 #include "lang/captions.hpp"
