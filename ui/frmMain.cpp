@@ -217,22 +217,16 @@ void frmMain::imgLang_Click(int index) {
 }
 
 void frmMain::translateQtTexts(std::string_view code) {
-    if (code != lang::kItalian) {
-        if (qtItalian_)
-            QCoreApplication::removeTranslator(qtItalian_.get());
-        return;
-    }
-    // Loaded once, at the first switch to Italian: the catalogue is mapped, not read, and costs
-    // well under a millisecond. Without it (Qt's translations not installed) Qt's texts stay in
-    // English.
-    if (!qtItalian_) {
-        qtItalian_ = std::make_unique<QTranslator>();
-        if (!qtItalian_->load(QStringLiteral("qtbase_it"),
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            return;
-    }
-    if (!qtItalian_->isEmpty())
-        QCoreApplication::installTranslator(qtItalian_.get());
+    // Loaded at the first switch, which start-up makes: the catalogue is mapped, not read, and
+    // costs well under a millisecond. Without it (Qt's translations not installed) Qt's texts stay
+    // in English.
+    if (qtItalian_.isEmpty())
+        (void)qtItalian_.load(QStringLiteral("qtbase_it"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (code == lang::kItalian)
+        QCoreApplication::installTranslator(&qtItalian_);
+    else
+        QCoreApplication::removeTranslator(&qtItalian_);
 }
 
 void frmMain::writeCaptions(const lang::Captions &c) {

@@ -33,17 +33,16 @@
 #include "lang/captions.hpp"
 
 #include <QString>
+#include <QTranslator>
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <string>
 
 class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTranslator;
 
 namespace quadrel {
 
@@ -115,9 +114,9 @@ private:
     std::array<QString, kFieldCount> fieldTag_; // txtDati(i)'s cleaned text on entry
     std::string decimalSep_;                    // UTF-8, one character
     double ratio_ = 0.0;
-    int lastField_ = -1;                     // the data field last entered; none yet
-    QWidget *focusedControl_ = nullptr;      // the control that really has the focus
-    std::unique_ptr<QTranslator> qtItalian_; // Qt's Italian catalogue, once loaded
+    int lastField_ = -1;                // the data field last entered; none yet
+    QWidget *focusedControl_ = nullptr; // the control that really has the focus
+    QTranslator qtItalian_;             // Qt's own texts in Italian
 };
 
 } // namespace quadrel

@@ -9,10 +9,7 @@ namespace quadrel::twips {
 
 namespace {
 
-std::optional<TwipsPerPixel> &overrideValue() {
-    static std::optional<TwipsPerPixel> value;
-    return value;
-}
+std::optional<TwipsPerPixel> overridden;
 
 float perPixel(qreal dpi) {
     return dpi > 0.0 ? kTwipsPerInch / static_cast<float>(dpi) : TwipsPerPixel{}.x;
@@ -26,16 +23,14 @@ int pixels(float twips, float perPixel) {
 } // namespace
 
 TwipsPerPixel twipsPerPixel() {
-    if (overrideValue())
-        return *overrideValue();
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return {};
+    if (overridden || screen == nullptr)
+        return overridden.value_or(TwipsPerPixel{});
     return {perPixel(screen->logicalDotsPerInchX()), perPixel(screen->logicalDotsPerInchY())};
 }
 
 void setTwipsPerPixelOverride(std::optional<TwipsPerPixel> value) {
-    overrideValue() = value;
+    overridden = value;
 }
 
 QRect toPixels(BoxF box) {
