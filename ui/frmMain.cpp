@@ -172,16 +172,10 @@ void frmMain::placeControls() {
     }
     lblOptions->raise();
 
-    // setTabOrder ignores a pair in which either control takes no focus (labels, frames), so the
-    // chain is laid through the focusable controls of the tab order, in its order.
-    QWidget *previous = nullptr;
-    for (const layout::ControlId &id : layout::kTabOrder) {
-        QWidget *next = findControl(this, id.name, id.index);
-        if (next->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous != nullptr)
-            setTabOrder(previous, next);
-        previous = next;
+    for (std::size_t k = 1; k < layout::kTabOrder.size(); ++k) {
+        const auto &[before, i] = layout::kTabOrder[k - 1];
+        const auto &[after, j] = layout::kTabOrder[k];
+        setTabOrder(findControl(this, before, i), findControl(this, after, j));
     }
 
     // Centred on the screen when first shown.

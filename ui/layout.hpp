@@ -10,6 +10,7 @@
 #include "twips.hpp"
 
 #include <array>
+#include <utility>
 #include <string_view>
 
 namespace quadrel::layout {
@@ -21,13 +22,6 @@ struct Place {
     int index; // position in the control array, -1 for a single control
     Container container;
     twips::BoxF box;
-};
-
-// A control by name and array index, as the tab order lists it.
-struct ControlId {
-    std::string_view name;
-    int index = -1;
-    bool operator==(const ControlId &) const = default;
 };
 
 // The window's client area: 322 x 284 pixels at 15 twips per pixel.
@@ -76,24 +70,15 @@ inline constexpr auto kPlaces = std::to_array<Place>({
 });
 // clang-format on
 
-// The order in which Tab visits the controls. Labels and frames take no focus; Tab passes over
-// them, and over the options of a hidden frame. The flags and the option pairs come after the
-// close button: while a field is being edited its frame changes with the field, so the pair stands
-// where the frame shown is always the one of the field last edited.
+// The order in which Tab visits the controls that take the focus, by name and array index; it
+// passes over the options of a hidden frame. The flags and the option pairs come after the close
+// button: while a field is being edited its frame changes with the field, so the pair stands where
+// the frame shown is always the one of the field last edited.
 // clang-format off
-inline constexpr auto kTabOrder = std::to_array<ControlId>({
-    {"lblLabels", 0}, {"txtDati", 0},
-    {"lblLabels", 1}, {"txtDati", 1},
-    {"lblLabels", 2}, {"txtDati", 2},
-    {"lblLabels", 3}, {"txtDati", 3},
-    {"lblLabels", 4}, {"txtDati", 4},
-    {"lblLabels", 5}, {"txtDati", 5},
-    {"lblOptions"}, {"lblRatio"}, {"txtRatio"},
-    {"cmdDefaultRatio"}, {"lblAuthor"}, {"cmdClose"},
-    {"imgLang", 0}, {"imgLang", 1},
-    {"fraR"}, {"opzR", 0}, {"opzR", 1},
-    {"fraD"}, {"opzD", 0}, {"opzD", 1},
-    {"fraP"}, {"opzP", 0}, {"opzP", 1},
+inline constexpr auto kTabOrder = std::to_array<std::pair<std::string_view, int>>({
+    {"txtDati", 0}, {"txtDati", 1}, {"txtDati", 2}, {"txtDati", 3}, {"txtDati", 4}, {"txtDati", 5},
+    {"txtRatio", -1}, {"cmdDefaultRatio", -1}, {"cmdClose", -1}, {"imgLang", 0}, {"imgLang", 1},
+    {"opzR", 0}, {"opzR", 1}, {"opzD", 0}, {"opzD", 1}, {"opzP", 0}, {"opzP", 1},
 });
 // clang-format on
 
