@@ -15,12 +15,11 @@ if(QUADREL_SANITIZE)
     add_compile_options(-fsanitize=${QUADREL_SANITIZE} -fno-omit-frame-pointer
                         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${QUADREL_SANITIZE})
-    # LeakSanitizer's suppressions (cmake/lsan_suppressions.cpp) go into every target defined
-    # after this point; only programs use them.
-    if(QUADREL_SANITIZE MATCHES "address")
-        add_library(quadrel_lsan_suppressions OBJECT ${CMAKE_CURRENT_LIST_DIR}/lsan_suppressions.cpp)
-        link_libraries(quadrel_lsan_suppressions)
-    endif()
+    # The sanitizers' options and LeakSanitizer's suppressions, in one place
+    # (cmake/sanitizer_defaults.cpp), go into every target defined after this point; only programs
+    # use them.
+    add_library(quadrel_sanitizer_defaults OBJECT ${CMAKE_CURRENT_LIST_DIR}/sanitizer_defaults.cpp)
+    link_libraries(quadrel_sanitizer_defaults)
 endif()
 
 # libFuzzer steers by coverage, so everything it runs (the core as well as the fuzz targets) is

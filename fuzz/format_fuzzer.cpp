@@ -40,5 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     Check(!shown || (fuzz::IsNumberText(*shown, dec) && fuzz::DecimalsShown(*shown, dec) <= n &&
                      std::fabs(*ParseNumber(*shown, dec) - v) <= margin + 0.5 * std::pow(10.0, -n)),
           "n2s", shown.value_or(""));
+
+    // An exact half at n decimals is shown as its even neighbour: with m odd, m / 2^(n+1) is
+    // (m * 5^n / 2) / 10^n, a half of the unit 10^-n, exact in binary while m * 5^n < 2^53.
+    const int hn = n % 22;
+    const double five = std::pow(5.0, hn), sign = bits >> 63 ? -1 : 1;
+    const double m = double(bits % std::uint64_t(1e15 / five) | 1),
+                 below = std::floor(m * five / 2);
+    const double even = sign * (below + std::fmod(below, 2)) / std::pow(10.0, hn);
+    Check(n2s(sign * std::ldexp(m, -hn - 1), hn, dec) == NumberText(even, dec), "half", text);
     return 0;
 }

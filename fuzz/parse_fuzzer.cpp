@@ -1,7 +1,9 @@
-// Reading texts: ParseNumber, CleanNumber and s2n over any bytes.
+// Reading texts: ParseNumber, CleanNumber, s2n, ReadRatio and DecimalSepFromMark over any bytes.
 // Input: byte 0 picks the decimal mark (MarkFromByte), the rest is the text.
 
 #include "fuzz_support.hpp"
+
+#include "core/ratio.hpp"
 
 using namespace quadrel;
 using fuzz::Check;
@@ -47,6 +49,31 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     Check(clean.empty() || (fuzz::IsNumberText(clean, dec) && CleanNumber(clean, dec) == clean),
           "tidied to no tidy number text", clean);
     Check(!value || clean == NumberText(*value, dec), "tidied to another number", text);
-    Check(s2n(text, 7.25, dec) == (clean.empty() ? 7.25 : ParseNumber(clean, dec)), "s2n", text);
+    const OptionalNumber number = clean.empty() ? std::nullopt : ParseNumber(clean, dec);
+    Check(s2n(text, 7.25, dec) == number.value_or(7.25), "s2n", text);
+
+    // "," "." and the mark stand for one another in a field's text, refused or not, and so do
+    // "/" and ":" in a ratio: here each becomes the next of its kind.
+    const std::string_view next[] = {".", dec.size() > 1 ? dec : ",", ":", "/"}; // of ",./:"
+    std::string swapped;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool mark = dec.size() > 1 && text.substr(i).starts_with(dec);
+        const std::size_t kind = std::string_view(",./:").find(text[i]);
+        swapped += mark ? "," : kind < 4 ? next[kind] : text.substr(i, 1);
+        i += mark ? dec.size() - 1 : 0;
+    }
+    Check(CleanNumber(swapped, dec) == clean, "another mark tidied otherwise", text);
+
+    // A ratio is finite, and without a divider it is the number of the whole text.
+    const OptionalNumber ratio = ReadRatio(text, dec);
+    const bool divided = text.find_first_of("/:") != text.npos;
+    Check((!ratio || std::isfinite(*ratio)) && (divided || ratio == number), "ratio", text);
+    Check(!divided || ReadRatio(swapped, dec) == ratio, "another mark or divider", text);
+
+    // The mark taken from a locale's text is its first character or ".", and numbers read back.
+    const std::string sep = DecimalSepFromMark(text);
+    Check((sep == "." || text.starts_with(sep)) && DecimalSepFromMark(sep) == sep &&
+              ParseNumber(NumberText(-1.5e-300, sep), sep) == -1.5e-300,
+          "mark", sep);
     return 0;
 }
