@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -379,6 +380,16 @@ TEST(FieldEditing, DigitsOfEveryScriptGoIn) {
         w.type(QString::fromUtf8(keys));
         EXPECT_EQ(w.texts(), QString::fromUtf8(expected)) << name;
     }
+}
+
+// Text committed by an input method is filtered as typed text is.
+TEST(FieldEditing, InputMethodTextIsFilteredAsTyped) {
+    Window w;
+    ASSERT_TRUE(w.active);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("٨a-"));
+    QApplication::sendEvent(w.field(0), &commit);
+    EXPECT_EQ(w.texts(), "8|3266|2449||||1,3333333333333");
 }
 
 // A field the user is not in shows the start of a text longer than itself, its caret at the
