@@ -29,38 +29,28 @@ struct Captions {
     std::array<const char *, 3> lockGroup; // the lock frames' names: fraP, fraD, fraR
 };
 
+// clang-format off
 inline constexpr std::array<Captions, 2> kCaptions{{
-    {kItalian,
-     "Italiano",
+    {kItalian, "Italiano",
      {"Megapixel", "Pixel in orizzontale", "Pixel in verticale", "Risoluzione di stampa [DPI]",
       "Larghezza di stampa [cm]", "Altezza di stampa [cm]"},
-     "blocca",
-     "Chiudi",
-     "Opzioni",
-     "Rapporto X/Y",
-     "predef.",
-     "Rimette il rapporto 4/3",
+     "blocca", "Chiudi", "Opzioni", "Rapporto X/Y", "predef.", "Rimette il rapporto 4/3",
      "Autore: Quadrel team",
      {"Mantiene fissi i pixel", "Mantiene fissa la risoluzione di stampa",
       "Mantiene fisse le dimensioni di stampa"},
      {"Cosa resta fisso se cambiano i pixel", "Cosa resta fisso se cambia la risoluzione di stampa",
       "Cosa resta fisso se cambiano le dimensioni di stampa"}},
-    {kEnglish,
-     "English",
+    {kEnglish, "English",
      {"Megapixels", "Horizontal pixels", "Vertical pixels", "Print resolution [DPI]",
       "Print width [cm]", "Print height [cm]"},
-     "lock",
-     "Close",
-     "Options",
-     "X/Y ratio",
-     "default",
-     "Puts back the 4/3 ratio",
+     "lock", "Close", "Options", "X/Y ratio", "default", "Puts back the 4/3 ratio",
      "Author: Quadrel team", // the same contact text in both languages
      {"Keeps the pixels fixed", "Keeps the print resolution fixed", "Keeps the print size fixed"},
      {"What stays fixed while the pixels change",
       "What stays fixed while the print resolution changes",
       "What stays fixed while the print size changes"}},
 }};
+// clang-format on
 
 // The captions of language `code`, compared exactly (letter case and length included); nullptr
 // for any other code.

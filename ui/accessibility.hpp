@@ -7,17 +7,15 @@
 
 namespace quadrel {
 
-// Installs, once, the accessible interfaces of the window's own kinds of control. Called before the
+// Installs, once, the accessible interfaces of the window's own kinds of control; called before the
 // first control is made, since Qt keeps the first interface made for an object.
 //   A widget with the property "accessibleRole" (a QAccessible::Role) has that role: the window is
-//   a window named by its title (a plain widget would be a "filler", whose title a screen reader
-//   may not announce), the lock frames groupings named by what they decide (a QFrame would be a
-//   window-like "frame", whose contents Orca never speaks), the lines separators.
-//   A flag (ImageBox) is an option button, checked while its language is on, whose one action
-//   presses it (Qt would make a checkable button a check box that its action ticks off).
-//   A number field (NumberField) is Qt's line edit but for one thing: its text is one attribute
-//   run from start to end, where Qt gives an empty run at each offset, after which Orca reads the
-//   field without its last character.
+//   a window named by its title (not a "filler"), a lock frame a grouping named by what it decides
+//   (not a window-like "frame", inside which Orca speaks nothing), a line a separator.
+//   A flag (ImageBox) is an option button, checked while its language is on, whose action presses
+//   it (Qt would offer a check box whose action ticks it without pressing it).
+//   A NumberField is a line edit whose text is one attribute run: Qt gives an empty run at each
+//   offset, after which Orca reads a field without its last character.
 void installAccessibility();
 
 // While one lives, Qt tells screen readers of no change. Qt reports a focus move only after the
