@@ -45,8 +45,7 @@ void frmMain::connectControls() {
     // F6 moves from the field being edited to its lock options and back, as it moves between the
     // parts of a window in other programs. Tab alone never brings the resolution field's pair:
     // either way from that field it enters another field, which shows its own pair.
-    auto *toOptions = new QShortcut(QKeySequence(Qt::Key_F6), this);
-    connect(toOptions, &QShortcut::activated, this, &frmMain::switchLockFocus);
+    new QShortcut(QKeySequence(Qt::Key_F6), this, this, &frmMain::switchLockFocus);
 
     // An option pair is one Tab stop, at its selected option, as on other desktop programs; the
     // arrow keys move the choice within the pair.
