@@ -10,8 +10,8 @@
 // Target: the window at most 1.3 times the floor, without paint and with it. Any Google Benchmark
 // flag may be given; the defaults are 10 repetitions of 0.5 s.
 
-#include "ui/controls.hpp"
-#include "ui/frmMain.hpp"
+#include "ui/qt/controls.hpp"
+#include "ui/qt/main_window.hpp"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -36,7 +36,7 @@ constexpr int kFields = 6;
 constexpr std::array<char, 2> kDigits{'7', '8'};
 
 QLineEdit *field(const QWidget &window, int index) {
-    return quadrel::findControl<QLineEdit>(&window, "txtDati", index);
+    return quadrel::findControl<QLineEdit>(&window, "field", index);
 }
 
 void typeDigit(QLineEdit *f, char digit) {
@@ -47,7 +47,7 @@ void typeDigit(QLineEdit *f, char digit) {
 // Six line edits in a window; a change of the first writes the texts the window wrote for it.
 class Floor : public QWidget {
 public:
-    explicit Floor(const quadrel::frmMain &window) {
+    explicit Floor(const quadrel::MainWindow &window) {
         for (int i = 0; i < kFields; ++i) {
             fields_[i] = new QLineEdit(this);
             fields_[i]->setGeometry(10, 10 + 25 * i, 100, 20);
@@ -100,7 +100,7 @@ struct Side : QObject {
 };
 
 void BM_Keystroke(benchmark::State &state) {
-    quadrel::frmMain window;
+    quadrel::MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowActive(&window)) {
         state.SkipWithError("window not active");

@@ -6,7 +6,7 @@
 #ifdef STARTUP_MINIMAL
 #include <QLineEdit>
 #else
-#include "ui/frmMain.hpp"
+#include "ui/qt/main_window.hpp"
 #endif
 
 #include <QApplication>
@@ -59,7 +59,7 @@ int main(int argc, char *argv[]) {
     (new QLineEdit(&window))->move(10, 10);
     window.resize(322, 284);
 #else
-    quadrel::frmMain window;
+    quadrel::MainWindow window;
 #endif
     QuitAtFirstPaint quit;
     window.installEventFilter(&quit);

@@ -169,15 +169,15 @@ std::string CleanNumber(std::string_view text, std::string_view dec) {
     return value ? NumberText(*value, dec) : std::string();
 }
 
-OptionalNumber s2n(std::string_view text, OptionalNumber fallback, std::string_view dec) {
+OptionalNumber ReadNumber(std::string_view text, std::string_view dec) {
     const std::string clean = CleanNumber(text, dec);
-    return clean.empty() ? fallback : ParseNumber(clean, dec);
+    return clean.empty() ? std::nullopt : ParseNumber(clean, dec);
 }
 
-std::optional<std::string> n2s(OptionalNumber v, int nDecimali, std::string_view dec) {
+std::optional<std::string> FormatFixed(OptionalNumber v, int decimals, std::string_view dec) {
     if (!v)
         return std::string();
-    const double scale = std::pow(10.0, std::max(nDecimali, 0));
+    const double scale = std::pow(10.0, std::max(decimals, 0));
     // nearbyint rounds exact halves to even in the default rounding mode, which nothing changes.
     const double rounded = std::nearbyint(*v * scale) / scale;
     if (!std::isfinite(rounded))

@@ -57,22 +57,22 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view dec);
 //   CleanNumber("3,14159265358979323", ",") -> "3,14159265358979"
 std::string CleanNumber(std::string_view text, std::string_view dec);
 
-// s2n, "string to number": the number that a field's text holds, the value of its CleanNumber
-// text (so rounded to 15 significant digits), or `fallback` when it holds none.
-//   s2n("12.5", {}, ",") -> 12.5     s2n("abc", {}, ",") -> empty     s2n("", 3.0, ",") -> 3
-//   s2n("3.14159265358979323", {}, ".") -> 3.14159265358979
-OptionalNumber s2n(std::string_view text, OptionalNumber fallback, std::string_view dec);
+// The number that a field's text holds: the value of its CleanNumber text (so rounded to 15
+// significant digits), or empty when it holds none.
+//   ReadNumber("12.5", ",") -> 12.5     ReadNumber("abc", ",") -> empty
+//   ReadNumber("3.14159265358979323", ".") -> 3.14159265358979
+OptionalNumber ReadNumber(std::string_view text, std::string_view dec);
 
-// n2s, "number to string": the text shown for `v` with `nDecimali` decimals (a negative count
+// The text a field shows for `v` with `decimals` decimals (a negative count
 // counts as 0): v is scaled by 10^n, rounded to the nearest integer with exact halves to even,
 // scaled back, and written by NumberText. An empty `v` gives the empty text. Fails (no value) when
 // v is not finite or the scaling overflows (1e308 with 1 decimal; any v with more than 308
 // decimals).
-//   n2s(1524.5, 0, ",") -> "1524"       n2s(1525.5, 0, ",") -> "1526"
-//   n2s(0.75, 1, ",") -> "0,8"          n2s(4.0 / 3, 13, ",") -> "1,3333333333333"
-//   n2s(2033.06, -1, ",") -> "2033"     n2s({}, 1, ",") -> ""
-//   n2s(-0.04, 1, ",") -> "0"           n2s(1e15, 0, ",") -> "1E+15"
-//   n2s(0.00002, 13, ",") -> "2E-05"    n2s(1e308, 1, ",") -> none
-std::optional<std::string> n2s(OptionalNumber v, int nDecimali, std::string_view dec);
+//   FormatFixed(1524.5, 0, ",") -> "1524"       FormatFixed(1525.5, 0, ",") -> "1526"
+//   FormatFixed(0.75, 1, ",") -> "0,8"          FormatFixed(4.0 / 3, 13, ",") -> "1,3333333333333"
+//   FormatFixed(2033.06, -1, ",") -> "2033"     FormatFixed({}, 1, ",") -> ""
+//   FormatFixed(-0.04, 1, ",") -> "0"           FormatFixed(1e15, 0, ",") -> "1E+15"
+//   FormatFixed(0.00002, 13, ",") -> "2E-05"    FormatFixed(1e308, 1, ",") -> none
+std::optional<std::string> FormatFixed(OptionalNumber v, int decimals, std::string_view dec);
 
 } // namespace quadrel

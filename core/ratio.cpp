@@ -9,9 +9,9 @@ OptionalNumber ReadRatio(std::string_view text, std::string_view dec) {
     // divider leaves a side that is no number.
     const std::size_t at = text.find_first_of("/:");
     if (at == std::string_view::npos)
-        return s2n(text, std::nullopt, dec);
-    const OptionalNumber x = s2n(text.substr(0, at), std::nullopt, dec);
-    const OptionalNumber y = s2n(text.substr(at + 1), std::nullopt, dec);
+        return ReadNumber(text, dec);
+    const OptionalNumber x = ReadNumber(text.substr(0, at), dec);
+    const OptionalNumber y = ReadNumber(text.substr(at + 1), dec);
     if (!x || !y)
         return std::nullopt;
     // A zero divisor gives an infinite quotient, or no number at all for 0/0.

@@ -67,10 +67,16 @@ private:
     bool ok_ = true;
 };
 
-// The pixel quantities completed from the first of Megapixels, PixelsX, PixelsY that holds a
-// number (the values the others had are replaced); nothing when none does.
+// The pixel quantities completed where a lock keeps the pixels. Two pixel counts stay as they are,
+// and give the megapixels only where those are missing: the megapixel figure shows one decimal, and
+// counts worked out again from it would change the very pixels the lock keeps. With a count
+// missing, the pixels follow the first of Megapixels, PixelsX, PixelsY that holds a number (the
+// values the others had are replaced); nothing when none does.
 void CompletePixels(Derivation &d) {
-    if (d.has(Megapixels)) {
+    if (d.has(PixelsX) && d.has(PixelsY)) {
+        if (!d.has(Megapixels))
+            d.MegapixelsFromPixels();
+    } else if (d.has(Megapixels)) {
         d.PixelsXFromMegapixels();
         d.PixelsYFromMegapixels();
     } else if (d.has(PixelsX)) {
@@ -82,15 +88,15 @@ void CompletePixels(Derivation &d) {
     }
 }
 
-// After an edit of a pixel field, which has left all three pixel quantities filled: opzP(0) keeps
-// Dpi and derives the print size, opzP(1) keeps the print size and derives Dpi. A HeightCm that
+// After an edit of a pixel field, which has left all three pixel quantities filled: the pixel pair's first option keeps
+// Dpi and derives the print size, its second keeps the print size and derives Dpi. A HeightCm that
 // the field already held stays, even where it does not match WidthCm / Ratio.
 void PixelFieldEdited(Derivation &d, const LockChoices &locks) {
-    if (locks.opzP[0] && d.has(Dpi)) {
+    if (locks.pixels[0] && d.has(Dpi)) {
         d.WidthFromPixels();
         d.HeightFromPixels();
     }
-    if (locks.opzP[1] && (d.has(WidthCm) || d.has(HeightCm))) {
+    if (locks.pixels[1] && (d.has(WidthCm) || d.has(HeightCm))) {
         if (!d.has(WidthCm))
             d.WidthFromHeight();
         if (!d.has(HeightCm))
@@ -99,15 +105,15 @@ void PixelFieldEdited(Derivation &d, const LockChoices &locks) {
     }
 }
 
-// After an edit of a print size, once both print sizes are filled: opzR(0) keeps the pixels and
-// derives Dpi, opzR(1) keeps Dpi and derives the pixels.
+// After an edit of a print size, once both print sizes are filled: the print-size pair's first option keeps the pixels and
+// derives Dpi, its second keeps Dpi and derives the pixels.
 void PrintSizeEdited(Derivation &d, const LockChoices &locks) {
-    if (locks.opzR[0]) {
+    if (locks.printSize[0]) {
         CompletePixels(d);
         if (d.has(Megapixels))
             d.DpiFromWidth();
     }
-    if (locks.opzR[1] && d.has(Dpi)) {
+    if (locks.printSize[1] && d.has(Dpi)) {
         d.PixelsXFromWidth();
         d.PixelsYFromX();
         d.MegapixelsFromPixels();
@@ -130,15 +136,15 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
         d.PixelsXFromY();
         d.MegapixelsFromPixels();
         return PixelFieldEdited(d, locks);
-    case Dpi: // opzD(0) keeps the pixels and derives the print size; opzD(1) the other way round
-        if (locks.opzD[0]) {
+    case Dpi: // the first option keeps the pixels and derives the print size, the second the other way round
+        if (locks.resolution[0]) {
             CompletePixels(d);
             if (d.has(Megapixels)) {
                 d.WidthFromPixels();
                 d.HeightFromPixels();
             }
         }
-        if (locks.opzD[1] && (d.has(WidthCm) || d.has(HeightCm))) {
+        if (locks.resolution[1] && (d.has(WidthCm) || d.has(HeightCm))) {
             if (!d.has(HeightCm))
                 d.HeightFromWidth();
             if (!d.has(WidthCm))
@@ -163,7 +169,7 @@ std::vector<FieldWrite> RecalcWrites(int index, const FieldTexts &texts, double 
                                      const LockChoices &locks, std::string_view dec) {
     FieldValues values;
     for (int k = 0; k < kFieldCount; ++k)
-        values[k] = s2n(texts[k], std::nullopt, dec);
+        values[k] = ReadNumber(texts[k], dec);
     Derivation d(values, ratio);
     Derive(index, d, locks);
     std::vector<FieldWrite> writes;
@@ -173,7 +179,7 @@ std::vector<FieldWrite> RecalcWrites(int index, const FieldTexts &texts, double 
     for (int k = 0; k < kFieldCount; ++k) {
         if (k == index)
             continue;
-        std::optional<std::string> text = n2s(d.values()[k], kFieldDecimals[k], dec);
+        std::optional<std::string> text = FormatFixed(d.values()[k], kFieldDecimals[k], dec);
         if (!text)
             break;
         writes.push_back({k, std::move(*text)});

@@ -3,13 +3,6 @@
 // The recalculation rules: from the edited field, the six field texts, the X/Y ratio and the lock
 // choices, the texts to write into the other fields, in order. No window is involved; the window
 // reads its fields, calls RecalcWrites and applies the writes one at a time.
-//
-// Names kept from the window, which the code here shares:
-//   txtDati    the six data fields, indexed by Field (megapixels, pixels, DPI, print size)
-//   s2n, n2s   string to number, number to string (number_text.hpp)
-//   nDecimali  the number of decimals n2s shows (kFieldDecimals for a data field)
-//   opzP, opzD, opzR  the lock choices, pairs of option buttons (opz): opzP counts when a pixel
-//              field is edited, opzD when the DPI field is, opzR when a print-size field is
 
 #include "number_text.hpp"
 
@@ -30,16 +23,16 @@ inline constexpr std::array<int, kFieldCount> kFieldDecimals{1, 0, 0, 0, 1, 1};
 inline constexpr double kPixelsPerMegapixel = 1'000'000.0;
 inline constexpr double kCmPerInch = 2.54;
 
-// The selected state of the six lock option buttons, one pair per frame. In the window exactly one
-// of each pair is selected; here any combination is allowed ("neither" runs neither branch, "both"
-// runs the first and then the second).
+// The lock choices: three pairs of options, each counting when a field of its kind is edited. In
+// the window exactly one of each pair is chosen, the first at start; here any combination is
+// allowed ("neither" runs neither branch, "both" runs the first and then the second).
 struct LockChoices {
-    // Edit of a pixel field: [0] keeps Dpi, [1] keeps the print size.
-    std::array<bool, 2> opzP{true, false};
+    // Edit of a pixel field (Megapixels, PixelsX, PixelsY): [0] keeps Dpi, [1] the print size.
+    std::array<bool, 2> pixels{true, false};
     // Edit of Dpi: [0] keeps the pixels, [1] keeps the print size.
-    std::array<bool, 2> opzD{true, false};
-    // Edit of a print size: [0] keeps the pixels, [1] keeps Dpi.
-    std::array<bool, 2> opzR{true, false};
+    std::array<bool, 2> resolution{true, false};
+    // Edit of a print size (WidthCm, HeightCm): [0] keeps the pixels, [1] keeps Dpi.
+    std::array<bool, 2> printSize{true, false};
 };
 
 struct FieldWrite {
@@ -50,12 +43,12 @@ struct FieldWrite {
 
 using FieldTexts = std::array<std::string_view, kFieldCount>;
 
-// Reads the six texts with s2n (empty fallback), derives the other quantities from field `index`
+// Reads the six texts with ReadNumber, derives the other quantities from field `index`
 // and returns the writes: every field but `index` in increasing order (all six for an index outside
-// 0..5, which derives nothing), each as n2s with the field's decimals. An empty edited field
+// 0..5, which derives nothing), each as FormatFixed with the field's decimals. An empty edited field
 // derives nothing either; the others are rewritten. A failing step while deriving (division by
 // zero, a result too large for a double, the square root of a negative number, a ratio that is not
-// finite where a formula uses it) gives no writes; a failure while formatting field k (n2s fails)
+// finite where a formula uses it) gives no writes; a failure while formatting field k (FormatFixed fails)
 // gives the writes before k. No text written is ever "nan", "inf" or "-0".
 std::vector<FieldWrite> RecalcWrites(int index, const FieldTexts &texts, double ratio,
                                      const LockChoices &locks, std::string_view dec);

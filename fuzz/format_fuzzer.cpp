@@ -1,4 +1,4 @@
-// Writing numbers: NumberText and n2s over any double and decimal count.
+// Writing numbers: NumberText and FormatFixed over any double and decimal count.
 // Input: byte 0 picks the decimal mark (MarkFromByte); byte 1 is the decimal count as a signed
 // byte, or after 0x80 the next four bytes; then the double's eight bytes (missing ones 0), so that
 // NaNs, infinities, -0 and subnormals all come up. Numbers are little-endian.
@@ -32,14 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     Check(std::isfinite(v) ? fuzz::IsNumberText(text, dec) : text.empty(), "bad text", text);
     Check(!std::isfinite(v) || std::fabs(*ParseNumber(text, dec) - v) <= margin, "moved", text);
 
-    // n2s shows no more decimals than asked, within half a unit of the last one, and fails only
+    // FormatFixed shows no more decimals than asked, within half a unit of the last one, and fails only
     // where the value is not finite or its scaling overflows.
     const int n = std::max(decimals, 0);
-    const std::optional<std::string> shown = n2s(v, decimals, dec);
-    Check(shown || !std::isfinite(v * std::pow(10.0, n)), "n2s failed", text);
+    const std::optional<std::string> shown = FormatFixed(v, decimals, dec);
+    Check(shown || !std::isfinite(v * std::pow(10.0, n)), "FormatFixed failed", text);
     Check(!shown || (fuzz::IsNumberText(*shown, dec) && fuzz::DecimalsShown(*shown, dec) <= n &&
                      std::fabs(*ParseNumber(*shown, dec) - v) <= margin + 0.5 * std::pow(10.0, -n)),
-          "n2s", shown.value_or(""));
+          "FormatFixed", shown.value_or(""));
 
     // An exact half at n decimals is shown as its even neighbour: with m odd, m / 2^(n+1) is
     // (m * 5^n / 2) / 10^n, a half of the unit 10^-n, exact in binary while m * 5^n < 2^53.
@@ -48,6 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const double m = double(bits % std::uint64_t(1e15 / five) | 1),
                  below = std::floor(m * five / 2);
     const double even = sign * (below + std::fmod(below, 2)) / std::pow(10.0, hn);
-    Check(n2s(sign * std::ldexp(m, -hn - 1), hn, dec) == NumberText(even, dec), "half", text);
+    Check(FormatFixed(sign * std::ldexp(m, -hn - 1), hn, dec) == NumberText(even, dec), "half", text);
     return 0;
 }

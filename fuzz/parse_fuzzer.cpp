@@ -1,4 +1,4 @@
-// Reading texts: ParseNumber, CleanNumber, s2n, ReadRatio and DecimalSepFromMark over any bytes.
+// Reading texts: ParseNumber, CleanNumber, ReadNumber, ReadRatio and DecimalSepFromMark over any bytes.
 // Input: byte 0 picks the decimal mark (MarkFromByte), the rest is the text.
 
 #include "fuzz_support.hpp"
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
           "tidied to no tidy number text", clean);
     Check(!value || clean == NumberText(*value, dec), "tidied to another number", text);
     const OptionalNumber number = clean.empty() ? std::nullopt : ParseNumber(clean, dec);
-    Check(s2n(text, 7.25, dec) == number.value_or(7.25), "s2n", text);
+    Check(ReadNumber(text, dec) == number, "ReadNumber", text);
 
     // "," "." and the mark stand for one another in a field's text, refused or not, and so do
     // "/" and ":" in a ratio: here each becomes the next of its kind.

@@ -1,7 +1,7 @@
 // The recalculation: RecalcWrites over any field texts, ratio, edited index and lock choices.
 // Input, as lines: line 1 is the edited index (byte 0: "0".."9", any other byte by its signed
-// value), the lock choices (byte 1, bits 0..5: opzP(0), opzP(1), opzD(0), opzD(1), opzR(0),
-// opzR(1); "U" is the first of each pair), the decimal mark (byte 2, MarkFromByte) and the ratio
+// value), the lock choices (byte 1, bits 0..5: the pixel pair's first and second option, then the
+// resolution pair's, then the print-size pair's; "U" is the first of each pair), the decimal mark (byte 2, MarkFromByte) and the ratio
 // (the rest, as from_chars reads it, "inf" and "nan" included; else 4/3); then the six fields.
 
 #include "fuzz_support.hpp"
@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     }
 
     // Every field but the edited one in order, each empty or a number text with at most its
-    // field's decimals; none after a failed derivation, and fewer only where n2s fails, which
+    // field's decimals; none after a failed derivation, and fewer only where FormatFixed fails, which
     // needs decimals (and, without deriving, the field's own number). Without deriving, no change.
-    const bool derives = index >= 0 && index < kFieldCount && s2n(texts[index], {}, dec);
+    const bool derives = index >= 0 && index < kFieldCount && ReadNumber(texts[index], dec);
     const std::vector<FieldWrite> writes = RecalcWrites(index, texts, ratio, locks, dec);
     // Each figure as given ([0]) and afterwards ([1]), NaN for none, how far it may lie from its
     // exact value, and whether the recalculation changed it; [One] is the number 1.
@@ -44,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     std::array<bool, kFieldCount + 1> changed{}, followed{};
     std::size_t w = 0;
     for (int k = 0; k < kFieldCount; ++k) {
-        const OptionalNumber own = s2n(texts[k], {}, dec);
+        const OptionalNumber own = ReadNumber(texts[k], dec);
         v[0][k] = v[1][k] = own.value_or(NAN);
         if (k != index) {
-            const std::optional<std::string> again = n2s(own, kFieldDecimals[k], dec);
+            const std::optional<std::string> again = FormatFixed(own, kFieldDecimals[k], dec);
             Check(w < writes.size() || (derives ? (w == 0 || kFieldDecimals[k] > 0)
                                                 : (!again && kFieldDecimals[k] > 0)),
                   "writes stopped", texts[k]);

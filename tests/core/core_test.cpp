@@ -84,7 +84,7 @@ TEST(ParseNumber, ReadsOnlyWholeNumbersInTheRange) {
     EXPECT_EQ(ParseNumber("1\xD9", "\u066B"), kNone); // half of the mark
 }
 
-// CleanNumber and s2n side by side; a typed "," or "." is a mark too, once.
+// CleanNumber and ReadNumber side by side; a typed "," or "." is a mark too, once.
 TEST(CleanNumber, TidiesTheTextOrEmptiesIt) {
     // clang-format off
     struct Case { std::string_view typed, clean; std::optional<double> value; } const cases[] = {
@@ -98,12 +98,12 @@ TEST(CleanNumber, TidiesTheTextOrEmptiesIt) {
         for (const Case &c : cases) {
             SCOPED_TRACE(testing::Message() << "\"" << c.typed << "\", mark " << mark);
             EXPECT_EQ(CleanNumber(c.typed, mark), WithMark(c.clean, mark));
-            EXPECT_EQ(s2n(c.typed, -1.5, mark), c.value.value_or(-1.5));
+            EXPECT_EQ(ReadNumber(c.typed, mark), c.value);
         }
     }
 }
 
-TEST(N2s, RoundsHalvesToEvenAndFailsBeyondTheRange) {
+TEST(FormatFixed, RoundsHalvesToEvenAndFailsBeyondTheRange) {
     const std::optional<std::string_view> fails;
     // clang-format off
     struct Case { std::optional<double> value; int decimals; std::optional<std::string_view> text; }
@@ -117,24 +117,39 @@ TEST(N2s, RoundsHalvesToEvenAndFailsBeyondTheRange) {
     // clang-format on
     for (std::string_view mark : kMarks) {
         for (const Case &c : cases) {
-            EXPECT_EQ(n2s(c.value, c.decimals, mark),
+            EXPECT_EQ(FormatFixed(c.value, c.decimals, mark),
                       c.text ? std::optional(WithMark(*c.text, mark)) : std::nullopt)
                 << "value " << c.value.value_or(-999) << ", decimals " << c.decimals;
         }
     }
 }
 
-// The ends of each range of characters; the window tests type the rest.
-TEST(FilterKey, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
-    using enum KeyAction;
+// The ends of each range of characters, under either mark; a decimal digit of every script
+// (Unicode's 660, also beyond 16 bits) goes in as its ASCII digit.
+TEST(TypedCharacter, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
+    constexpr std::optional<char32_t> kDropped;
+    using enum KeyField;
     // clang-format off
-    const std::pair<char32_t, KeyAction> cases[] = {
-        {U'\x1f', Pass}, {U'\x7f', Pass}, {U'0', Pass}, {U'9', Pass}, {U',', InsertDecimalMark},
-        {U'.', InsertDecimalMark}, {U' ', Discard}, {U'/', Discard}, {U':', Discard},
-        {U'\x80', Discard}};
+    const std::tuple<char32_t, KeyField, char32_t, std::optional<char32_t>> cases[] = {
+        {U'\x1f', Data, U',', U'\x1f'}, {U'\x7f', Data, U',', U'\x7f'}, {U'0', Data, U',', U'0'},
+        {U'9', Data, U'.', U'9'}, {U',', Data, U'.', U'.'}, {U'.', Data, U',', U','},
+        {U'.', Ratio, U'\u066B', U'\u066B'}, {U' ', Data, U',', kDropped},
+        {U'/', Data, U',', kDropped}, {U':', Data, U',', kDropped}, {U'/', Ratio, U',', U'/'},
+        {U':', Ratio, U',', U':'}, {U'-', Ratio, U',', kDropped}, {U'e', Data, U',', kDropped},
+        {U'\x80', Data, U',', kDropped}, {U'\u0660', Data, U',', U'0'}, {U'\u0669', Data, U',', U'9'},
+        {U'\u066A', Data, U',', kDropped}, {U'\u0E58', Ratio, U',', U'8'}, {U'\uFF18', Data, U',', U'8'},
+        {U'\U0001D7CE', Data, U',', U'0'}, {U'\U0001D7FF', Data, U',', U'9'},
+        {U'\U0001FBF9', Data, U',', U'9'}, {U'\U0001FBFA', Data, U',', kDropped},
+        {U'\u00B2', Data, U',', kDropped}, {U'\u2167', Data, U',', kDropped}};
     // clang-format on
-    for (const auto &[key, action] : cases)
-        EXPECT_EQ(FilterKey(key), action) << "key U+" << std::hex << unsigned(key);
+    for (const auto &[key, field, mark, put] : cases) {
+        EXPECT_EQ(TypedCharacter(key, field, mark), put)
+            << "key U+" << std::hex << unsigned(key) << (field == Ratio ? " in the ratio" : "");
+    }
+    int digits = 0;
+    for (char32_t c = 0; c < 0x110000; ++c)
+        digits += DecimalDigitValue(c) >= 0;
+    EXPECT_EQ(digits, 660);
 }
 
 // Read under "," and under "." as the locale's decimal mark: either mark reads on either side.
@@ -150,8 +165,8 @@ TEST(ReadRatio, DividesOneNumberByAnotherOrReadsOneNumber) {
 }
 
 // Lock choices: the first option of every pair, the second one of a pair, neither, both.
-constexpr LockChoices k1{}, kP2{.opzP = {false, true}}, kD2{.opzD = {false, true}},
-    kR2{.opzR = {false, true}}, kNeither{{false, false}, {false, false}, {false, false}},
+constexpr LockChoices k1{}, kP2{.pixels = {false, true}}, kD2{.resolution = {false, true}},
+    kR2{.printSize = {false, true}}, kNeither{{false, false}, {false, false}, {false, false}},
     kBoth{{true, true}, {true, true}, {true, true}};
 
 struct Case {
@@ -175,7 +190,9 @@ const Case kCases[] = {
     {"megapixels empty", 0, "; 0012 ;;300,;27,66;1e3", ";12;;300;27,7;1000"},
     {"horizontal pixels", 1, ";4000;;300;;", "12;4000;3000;300;33,9;25,4"},
     {"vertical pixels, ratio 3/2", 2, ";;2000;;;", "6;3000;2000;;;", k1, 1.5},
-    {"Dpi, pixels from megapixels", 3, "8;3264;2448;200;;", "8;3266;2449;200;41,5;31,1"},
+    {"Dpi, both pixel counts kept", 3, "8;3264;2448;200;;", "8;3264;2448;200;41,5;31,1"},
+    {"Dpi, megapixels from both counts", 3, ";3543;2657;300;;", "9,4;3543;2657;300;30;22,5"},
+    {"Dpi, pixels from megapixels", 3, "8;3264;;200;;", "8;3266;2449;200;41,5;31,1"},
     {"Dpi, pixels from vertical", 3, ";;3000;300;;", "12;4000;3000;300;33,9;25,4"},
     {"Dpi, no pixels to keep", 3, ";;;300;30;22,5", ";;;300;30;22,5"},
     {"Dpi, width kept", 3, ";;;300;30;", "9,4;3543;2657;300;30;22,5", kD2},
@@ -185,6 +202,7 @@ const Case kCases[] = {
     {"Dpi, both locks", 3, ";;;300;30;", "9,4;3543;2657;300;30;22,5", kBoth},
     {"width, no pixels to keep", 4, ";;;300;30;", ";;;300;30;22,5"},
     {"width, pixels kept", 4, ";4000;;;30;", "12;4000;3000;339;30;22,5"},
+    {"width, both pixel counts kept", 4, "12,2;4032;3024;;15;", "12,2;4032;3024;683;15;11,2"},
     {"width, no Dpi to keep", 4, "8;;;;30;", "8;;;;30;22,5", kR2},
     {"width, neither lock", 4, "8;;;300;30;", "8;;;300;30;22,5", kNeither},
     // The grouping of a formula decides a half: (WidthCm * Dpi) / 2,54 = 5567,4999... and

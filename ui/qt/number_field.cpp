@@ -11,9 +11,9 @@
 
 namespace quadrel {
 
-NumberField::NumberField(KeyField kind, QWidget *parent)
+NumberField::NumberField(Filter filter, QWidget *parent)
     : QLineEdit(parent)
-    , kind_(kind) {
+    , filter_(std::move(filter)) {
     // A line edit reports its first caret position as a move, whenever it comes: it is taken now.
     const Unreported unreported;
     setCursorPosition(0);
@@ -27,19 +27,9 @@ void NumberField::write(const QString &text) {
 
 QString NumberField::filtered(const QString &typed) const {
     QString out;
-    for (char32_t c : typed.toUcs4()) {
-        if (QChar::category(c) == QChar::Number_DecimalDigit)
-            c = U'0' + static_cast<char32_t>(QChar::digitValue(c));
-        switch (FilterKey(c, kind_)) {
-        case KeyAction::Pass:
-            out += QString::fromUcs4(&c, 1);
-            break;
-        case KeyAction::InsertDecimalMark:
-            out += mark_;
-            break;
-        case KeyAction::Discard:
-            break;
-        }
+    for (const char32_t c : typed.toUcs4()) {
+        if (const std::optional<char32_t> put = filter_(c))
+            out += QString::fromUcs4(&*put, 1);
     }
     return out;
 }

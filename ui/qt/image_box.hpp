@@ -6,14 +6,13 @@
 // ui/twips whenever it is set. It is a button: a left-button press and release inside the control
 // clicks it, and so do Space, Return, Enter and a screen reader's press action. It is checkable,
 // for a screen reader to tell which flag is on, but a click does not toggle it: its owner sets
-// the state. It carries a free text tag. The keyboard reaches it with Tab, and then its border
+// the state. The keyboard reaches it with Tab, and then its border
 // shows the focus; a mouse click moves no focus to it.
 
 #include "twips.hpp"
 
 #include <QAbstractButton>
 #include <QImage>
-#include <QString>
 
 namespace quadrel {
 
@@ -26,14 +25,11 @@ public:
 
     ImageBox(Drawing drawing, QWidget *parent);
 
-    const QString &tag() const { return tag_; }
-    void setTag(const QString &tag) { tag_ = tag; }
-
     // The box in twips, as last set.
-    const twips::BoxF &box() const { return box_; }
+    const layout::BoxF &box() const { return box_; }
 
     // Moves and sizes the control in one operation.
-    void setTwipsBox(twips::BoxF box);
+    void setTwipsBox(layout::BoxF box);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -42,8 +38,7 @@ protected:
 
 private:
     Drawing drawing_;
-    QString tag_;
-    twips::BoxF box_;
+    layout::BoxF box_;
 };
 
 } // namespace quadrel

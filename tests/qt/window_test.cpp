@@ -2,12 +2,14 @@
 // keyboard alone get, start-up, editing, focus, random events, and its pixels at 1.5 times the
 // scale. The program is built twice: as it is, and (QUADREL_TEST_SCALE) with all tests at 1.5.
 
+#include "core/key_filter.hpp"
 #include "core/number_text.hpp"
 #include "lang/captions.hpp"
-#include "ui/controls.hpp"
-#include "ui/flags.hpp"
-#include "ui/frmMain.hpp"
-#include "ui/layout.hpp"
+#include "ui/common/layout.hpp"
+#include "ui/qt/controls.hpp"
+#include "ui/qt/flags.hpp"
+#include "ui/qt/main_window.hpp"
+#include "ui/qt/twips.hpp"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -38,7 +40,7 @@ namespace {
 const QLocale kItalian(QLocale::Italian, QLocale::Italy);
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
-std::string describe(const QWidget *w) { // "txtDati(3)", "cmdClose", "-" for none
+std::string describe(const QWidget *w) { // "field(3)", "closeButton", "-" for none
     const QString i = w != nullptr ? w->property("index").toString() : QString();
     return w ? (w->objectName() + (i.isEmpty() ? "" : '(' + i + ')')).toStdString() : "-";
 }
@@ -48,10 +50,10 @@ void click(QWidget *w, QPoint at = {-1, -1}) {
 }
 
 // The window, created under `locale` (the default locale until the window goes), shown, active.
-class Window : public frmMain {
+class Window : public MainWindow {
 public:
     explicit Window(const QLocale &locale = kItalian)
-        : frmMain((QLocale::setDefault(locale), nullptr)) {
+        : MainWindow((QLocale::setDefault(locale), nullptr)) {
         show();
         active = QTest::qWaitForWindowActive(this);
     }
@@ -62,7 +64,7 @@ public:
         return findControl<T>(this, name, i);
     }
     QLineEdit *field(int i) const { // data field i; kFieldCount: the ratio field
-        return get<QLineEdit>(i < kFieldCount ? "txtDati" : "txtRatio", i < kFieldCount ? i : -1);
+        return get<QLineEdit>(i < kFieldCount ? "field" : "ratioField", i < kFieldCount ? i : -1);
     }
     QString texts() const { // the data fields' and the ratio field's: "12|4000|3000||||4"
         QStringList all;
@@ -72,15 +74,16 @@ public:
     }
     // Whether only the last data field's lock frame shows (other controls leave the frames).
     bool framesFollowLastField() const {
-        const int last = lastField();
-        return get("fraP")->isVisible() == (last < 3) && get("fraD")->isVisible() == (last == 3) &&
-               get("fraR")->isVisible() == (last > 3);
+        const int last = behaviour().lastEntered();
+        return get("pixelLocks")->isVisible() == (last < 3) &&
+               get("resolutionLocks")->isVisible() == (last == 3) &&
+               get("printSizeLocks")->isVisible() == (last > 3);
     }
-    // Focus, language and the six options ("txtDati(3) uk 100110"), " closed" once closed.
+    // Focus, language and the six options ("field(3) uk 100110"), " closed" once closed.
     QString state() const {
-        QString s =
-            QString::fromStdString(describe(QApplication::focusWidget())) + ' ' + tag() + ' ';
-        for (const char *pair : {"opzP", "opzD", "opzR"}) {
+        QString s = QString::fromStdString(describe(QApplication::focusWidget())) + ' ' +
+                    QString::fromUtf8(behaviour().language()) + ' ';
+        for (const char *pair : {"pixelLock", "resolutionLock", "printSizeLock"}) {
             for (const int i : {0, 1})
                 s += get<QRadioButton>(pair, i)->isChecked() ? u'1' : u'0';
         }
@@ -90,7 +93,7 @@ public:
     // Types `keys` into the focused control, each character as typed apart from ⌫ Backspace,
     // ⌦ Delete, ⇱ Home, ⇲ End, ← → ↑ ↓ arrows, ⇥ Tab, ⏎ Return, ⎋ Escape, ⑥ F6, ⇤ Shift+Tab, the
     // keypad's ⌤ Enter and ⎖ decimal key, ⓐ to ⓩ for Ctrl+A to Ctrl+Z; ❶ to ❼ click data field 0
-    // to 5 and the ratio field, ❽ the default-ratio button.
+    // to 5 and the ratio field, ❽ the default-ratio button, Ⓘ Ⓔ the flags.
     void type(const QString &keys) const {
         static const QString named = QString::fromUtf8("⌫⌦⇱⇲←→↑↓⇥⏎⎋⑥⇤⌤⎖");
         static const std::array<Qt::Key, 15> key{
@@ -108,7 +111,9 @@ public:
             else if (c >= U'ⓐ' && c <= U'ⓩ')
                 QTest::keyClick(to, Qt::Key(Qt::Key_A + int(c - U'ⓐ')), Qt::ControlModifier);
             else if (c >= U'❶' && c <= U'❽')
-                click(c < U'❽' ? field(int(c - U'❶')) : get("cmdDefaultRatio"));
+                click(c < U'❽' ? field(int(c - U'❶')) : get("defaultRatioButton"));
+            else if (c == U'Ⓘ' || c == U'Ⓔ')
+                click(get("flag", c == U'Ⓘ' ? 0 : 1));
             else if (c < 128)
                 QTest::keyClick(to, char(c));
             else
@@ -137,9 +142,10 @@ void useContextMenu(QLineEdit *field, bool paste = false) {
 // text and the current language's flag 4 pixels larger a side: at any pixel density, in either
 // language. At 15 twips a pixel a few places are checked against their own figures.
 TEST(Layout, EveryControlSitsInPlaceAtAnyDensity) {
-    static constexpr std::array kContainers{"frmMain", "fraP", "fraD", "fraR"};
-    for (const twips::TwipsPerPixel d :
-         {twips::TwipsPerPixel{}, {12, 12}, {7.5F, 7.5F}, {12, 15}}) {
+    static constexpr std::array kContainers{"mainWindow", "pixelLocks", "resolutionLocks",
+                                            "printSizeLocks"};
+    for (const layout::TwipsPerPixel d :
+         {layout::TwipsPerPixel{}, {12, 12}, {7.5F, 7.5F}, {12, 15}}) {
         twips::setTwipsPerPixelOverride(d);
         Window w;
         ASSERT_TRUE(w.active);
@@ -149,27 +155,27 @@ TEST(Layout, EveryControlSitsInPlaceAtAnyDensity) {
         EXPECT_EQ(w.minimumSize(), w.maximumSize());
         EXPECT_EQ(w.size(), QSize(px(4830, d.x), px(4260, d.y)));
         for (const int current : {0, 1, 0}) {
-            click(w.get("imgLang", current)); // the first click changes nothing
+            click(w.get("flag", current)); // the first click changes nothing
             for (const layout::Place &p : layout::kPlaces) {
                 QWidget *c = w.get(p.name, p.index);
-                const twips::BoxF b = p.box;
+                const layout::BoxF b = p.box;
                 QRect expected(px(b.left, d.x), px(b.top, d.y), b.width ? px(b.width, d.x) : 1,
                                b.height ? px(b.height, d.y) : 1);
                 if (qobject_cast<QLabel *>(c) != nullptr)
                     expected.setSize(c->sizeHint());
-                if (p.name == "imgLang" && p.index == current)
+                if (p.name == "flag" && p.index == current)
                     expected.adjust(-4, -4, 4, 4);
                 EXPECT_EQ(c->parentWidget()->objectName(), kContainers.at(size_t(p.container)));
                 EXPECT_TRUE(c->geometry() == expected)
                     << describe(c) << " at " << d.x << "x" << d.y;
             }
         }
-        if (d == twips::TwipsPerPixel{}) {
+        if (d == layout::TwipsPerPixel{}) {
             EXPECT_EQ(w.size(), QSize(322, 284));
-            EXPECT_EQ(w.get("imgLang", 1)->geometry(), QRect(44, 4, 29, 16));
-            EXPECT_EQ(w.get("txtDati", 5)->geometry(), QRect(148, 147, 97, 19));
-            EXPECT_EQ(w.get("opzD", 1)->geometry(), QRect(2, 107, 61, 17));
-            EXPECT_EQ(w.get("lnLines", 4)->geometry(), QRect(5, 192, 312, 1));
+            EXPECT_EQ(w.get("flag", 1)->geometry(), QRect(44, 4, 29, 16));
+            EXPECT_EQ(w.get("field", 5)->geometry(), QRect(148, 147, 97, 19));
+            EXPECT_EQ(w.get("resolutionLock", 1)->geometry(), QRect(2, 107, 61, 17));
+            EXPECT_EQ(w.get("line", 4)->geometry(), QRect(5, 192, 312, 1));
         }
     }
     twips::setTwipsPerPixelOverride(std::nullopt);
@@ -183,7 +189,9 @@ TEST(Layout, EveryControlSitsInPlaceAtAnyDensity) {
 // button shows its whole caption.
 TEST(Language, FlagsSwitchEveryCaptionAndHintBothWays) {
     const std::array<std::tuple<const char *, const char *, int, int>, 3> frames{
-        {{"fraP", "opzP", 1, 2}, {"fraD", "opzD", 0, 2}, {"fraR", "opzR", 0, 1}}}; // by Kept
+        {{"pixelLocks", "pixelLock", 1, 2},
+         {"resolutionLocks", "resolutionLock", 0, 2},
+         {"printSizeLocks", "printSizeLock", 0, 1}}}; // by Kept
     Window w;
     ASSERT_TRUE(w.active);
     const auto a11y = [&](QWidget *c) { return QAccessible::queryAccessibleInterface(c); };
@@ -194,35 +202,35 @@ TEST(Language, FlagsSwitchEveryCaptionAndHintBothWays) {
     EXPECT_EQ(window->role(), QAccessible::Window);
     EXPECT_EQ(window->text(QAccessible::Name), "Quadrel v1.0 rev.7");
     for (const int f : {1, 0}) {
-        w.get("cmdClose")->setProperty("text", "marker");
-        click(w.get("imgLang", 1 - f));
-        click(w.get("imgLang", 1 - f), QPoint(1, 1));
-        EXPECT_EQ(text("cmdClose"), "marker");
+        w.get("closeButton")->setProperty("text", "marker");
+        click(w.get("flag", 1 - f));
+        click(w.get("flag", 1 - f), QPoint(1, 1));
+        EXPECT_EQ(text("closeButton"), "marker");
         const lang::Captions &c = lang::kCaptions.at(size_t(f));
-        QAccessibleInterface *flag = a11y(w.get("imgLang", f));
+        QAccessibleInterface *flag = a11y(w.get("flag", f));
         EXPECT_EQ(flag->role(), QAccessible::RadioButton);
         EXPECT_FALSE(flag->state().checked);
         flag->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w.tag() == QString::fromUtf8(c.code); }));
-        EXPECT_TRUE(flag->state().checked && !a11y(w.get("imgLang", 1 - f))->state().checked);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.behaviour().language() == c.code; }));
+        EXPECT_TRUE(flag->state().checked && !a11y(w.get("flag", 1 - f))->state().checked);
         QStringList shown{flag->text(QAccessible::Name),
-                          w.get("imgLang", f)->toolTip(),
-                          text("lblRatio"),
-                          text("cmdDefaultRatio"),
-                          a11y(w.get("cmdDefaultRatio"))->text(QAccessible::Description),
-                          w.get("cmdDefaultRatio")->toolTip(),
-                          text("lblAuthor"),
-                          text("cmdClose"),
-                          text("lblOptions")};
+                          w.get("flag", f)->toolTip(),
+                          text("ratioLabel"),
+                          text("defaultRatioButton"),
+                          a11y(w.get("defaultRatioButton"))->text(QAccessible::Description),
+                          w.get("defaultRatioButton")->toolTip(),
+                          text("creditLabel"),
+                          text("closeButton"),
+                          text("optionsHeading")};
         QStringList expected{
             c.languageName, c.languageName, c.ratioText,
             c.defaultText,  c.defaultHint,  c.defaultHint,
             c.creditText,   c.closeText,    QStringLiteral(" %1 ").arg(c.optionsText)};
-        EXPECT_LT(w.get("lblRatio")->geometry().right(), w.field(kFieldCount)->x());
+        EXPECT_LT(w.get("ratioLabel")->geometry().right(), w.field(kFieldCount)->x());
         for (int i = 0; i < kFieldCount; ++i) {
-            shown << text("lblLabels", i) << a11y(w.field(i))->text(QAccessible::Name);
+            shown << text("fieldLabel", i) << a11y(w.field(i))->text(QAccessible::Name);
             expected << c.labelText[i] << c.labelText[i];
-            EXPECT_LT(w.get("lblLabels", i)->geometry().right(), w.field(i)->x()) << i;
+            EXPECT_LT(w.get("fieldLabel", i)->geometry().right(), w.field(i)->x()) << i;
         }
         for (int g = 0; g < 3; ++g) {
             const auto &[frame, options, kept0, kept1] = frames.at(size_t(g));
@@ -241,7 +249,6 @@ TEST(Language, FlagsSwitchEveryCaptionAndHintBothWays) {
         }
         EXPECT_EQ(shown.join(u'|'), expected.join(u'|'));
         EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), f ? "&Paste" : "&Incolla");
-        EXPECT_EQ(w.Lang2Index(QString::fromUtf8(c.code).toUpper()), f);
         for (const QAbstractButton *b : w.findChildren<QAbstractButton *>()) { // within frames
             QStyleOptionButton option;
             option.initFrom(b);
@@ -271,17 +278,17 @@ TEST(ScreenReader, ReadsAFieldWhole) {
 TEST(Keyboard, ReachesEveryControlWithoutAMouse) {
     const std::array<std::tuple<const char *, const char *, const char *>, 12> rows{{
         // clang-format off
-        {"Tab runs through fields and buttons to the flags", "⇥⇥⇥⇥⇥⇥⇥⇥⇥", "imgLang(0) it 101010"},
-        {"Space presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥ ", "imgLang(1) uk 101010"},
-        {"Return presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥⏎", "imgLang(1) uk 101010"},
-        {"keypad Enter presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥⌤", "imgLang(1) uk 101010"},
-        {"Shift+Tab goes back to the pair shown", "⇤", "opzP(0) it 101010"},
-        {"Down chooses within the pair", "⇤↓", "opzP(1) it 011010"},
-        {"Right chooses as Down does", "⇤→", "opzP(1) it 011010"},
-        {"Left chooses as Up does", "⇤↓←", "opzP(0) it 101010"},
-        {"the pair is one stop, at its choice", "⇤↓⇥⇤", "opzP(1) it 011010"},
-        {"F6 goes to the pair shown and back", "⇥⇥⇥⑥↓⑥", "txtDati(3) it 100110"},
-        {"Escape closes nothing", "⎋", "txtDati(0) it 101010"},
+        {"Tab runs through fields and buttons to the flags", "⇥⇥⇥⇥⇥⇥⇥⇥⇥", "flag(0) it 101010"},
+        {"Space presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥ ", "flag(1) uk 101010"},
+        {"Return presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥⏎", "flag(1) uk 101010"},
+        {"keypad Enter presses a flag", "⇥⇥⇥⇥⇥⇥⇥⇥⇥⇥⌤", "flag(1) uk 101010"},
+        {"Shift+Tab goes back to the pair shown", "⇤", "pixelLock(0) it 101010"},
+        {"Down chooses within the pair", "⇤↓", "pixelLock(1) it 011010"},
+        {"Right chooses as Down does", "⇤→", "pixelLock(1) it 011010"},
+        {"Left chooses as Up does", "⇤↓←", "pixelLock(0) it 101010"},
+        {"the pair is one stop, at its choice", "⇤↓⇥⇤", "pixelLock(1) it 011010"},
+        {"F6 goes to the pair shown and back", "⇥⇥⇥⑥↓⑥", "field(3) it 100110"},
+        {"Escape closes nothing", "⎋", "field(0) it 101010"},
         {"Return presses Close", "⇥⇥⇥⇥⇥⇥⇥⇥⏎", "- it 101010 closed"},
     }}; // clang-format on
     for (const auto &[name, keys, expected] : rows) {
@@ -292,23 +299,24 @@ TEST(Keyboard, ReachesEveryControlWithoutAMouse) {
     }
 }
 
-// Start-up in either locale; the default button sets 4/3 without recalculating (leaving field 1 for
-// it recalculated under ratio 2). A context menu, another window or a flag click moves no focus:
+// Start-up in either locale; the default button sets 4/3 and recalculates from the field last
+// edited. A context menu, another window or a flag click moves no focus:
 // the field is neither tidied nor selected; a paste from the menu recalculates. Ctrl+Q closes.
 TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
     for (const auto &[locale, mark] : {std::pair{kItalian, ","}, {kEnglish, "."}}) {
         Window w(locale);
         ASSERT_TRUE(w.active);
         EXPECT_EQ(w.windowTitle(), "Quadrel v1.0 rev.7");
-        EXPECT_TRUE(w.field(0)->hasFocus() && w.tag() == "it" && w.framesFollowLastField());
+        EXPECT_TRUE(w.field(0)->hasFocus() && w.behaviour().language() == "it" &&
+                    w.framesFollowLastField());
         w.type(QString::fromUtf8("❼ⓐ2,0❷4000.0"));
         EXPECT_EQ(w.texts(), QStringLiteral("8|4000%0|2000||||2").replace(u'%', mark));
         w.type(QString::fromUtf8("❽"));
-        EXPECT_EQ(w.ratio(), 4.0 / 3.0);
-        EXPECT_EQ(w.texts(), QStringLiteral("8|4000|2000||||1%3333333333333").replace(u'%', mark));
+        EXPECT_EQ(w.behaviour().ratio(), 4.0 / 3.0);
+        EXPECT_EQ(w.texts(), QStringLiteral("12|4000|3000||||1%3333333333333").replace(u'%', mark));
         w.type(QString::fromUtf8("❶0012"));
         useContextMenu(w.field(0));
-        click(w.get("imgLang", 1));
+        click(w.get("flag", 1));
         QWidget other;
         other.show();
         other.activateWindow();
@@ -330,7 +338,7 @@ TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
 // Each row, from a new window with "-2" on the clipboard, types its keys (see Window::type) and
 // expects the data fields' and the ratio field's texts.
 TEST(FieldEditing, FieldsRecalculateWhileTypedAndTidyWhenLeft) {
-    const std::array<std::tuple<const char *, const char *, const char *>, 18> rows{{
+    const std::array<std::tuple<const char *, const char *, const char *>, 17> rows{{
         // clang-format off
         {"typed text recalculates; a second mark holds no number", "3,1,", "3,1,|2033|1525||||1,3333333333333"},
         {"only digits and the mark go in, also from the keypad", "3a -+⎖1", "3,1|2033|1525||||1,3333333333333"},
@@ -339,7 +347,7 @@ TEST(FieldEditing, FieldsRecalculateWhileTypedAndTidyWhenLeft) {
         {"editing keys work", "13←2⇱⌦⇲⌫", "2|1633|1225||||1,3333333333333"},
         {"cut, copy, paste and undo work", "2ⓐⓧⓥⓐⓒ⇲ⓥⓐ.ⓩ", "22|5416|4062||||1,3333333333333"},
         {"leaving tidies and recalculates", "0012⇥", "12|4000|3000||||1,3333333333333"},
-        {"leaving without typing recalculates from the shown figure", "8⇥⇥", "8|3267|2450||||1,3333333333333"},
+        {"leaving a field without typing changes nothing", "8⇥⇥", "8|3266|2449||||1,3333333333333"},
         {"an emptied field gets its text on entry back", "12⇥⌫⇥", "12|4000|3000||||1,3333333333333"},
         {"a click enters a field with its text selected", "8❷5", "0|5|4||||1,3333333333333"},
         {"only the ratio field takes / and :", "❷4/0:00", "12|4000|3000||||1,3333333333333"},
@@ -348,8 +356,7 @@ TEST(FieldEditing, FieldsRecalculateWhileTypedAndTidyWhenLeft) {
         {"a ratio typed as X/Y counts at once", "❷4000❼ⓐ3a/2⇥", "10,7|4000|2667||||1,5"},
         {"a ratio without a number keeps the last one", "❷4000❼ⓐ4/0⇥", "4|4000|1000||||4"},
         {"a ratio deleted key by key", "❷4000❼⇲⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⇥", "16|4000|4000||||1"},
-        {"the default button recalculates nothing", "❷4000❼ⓐ2⇥❽", "8|4000|2000||||1,3333333333333"},
-        {"a focus move into the field written nests its recalculation", "❷5❼ⓐ0,1❸1501⇥⇤2000,,⇤", "0,2|150|1500||||0,1"},
+        {"the default button recalculates from the field last edited", "❷4000❼ⓐ2⇥❽", "12|4000|3000||||1,3333333333333"},
     }}; // clang-format on
     for (const auto &[name, keys, expected] : rows) {
         QApplication::clipboard()->setText(QStringLiteral("-2"));
@@ -357,6 +364,39 @@ TEST(FieldEditing, FieldsRecalculateWhileTypedAndTidyWhenLeft) {
         ASSERT_TRUE(w.active);
         w.type(QString::fromUtf8(keys));
         EXPECT_EQ(w.texts(), QString::fromUtf8(expected)) << name;
+    }
+}
+
+// Worked examples of a photographer's tasks, through keys, Tab and clicks, in Italian with a comma
+// and in English with a full stop: the figures stay where the user puts them. Each row starts a new
+// window; the second script, when there is one, runs after the first and must change nothing.
+TEST(FieldEditing, FiguresStayWhereTheUserPutsThem) {
+    const std::array<std::tuple<const char *, const char *, const char *>, 7> rows{{
+        // clang-format off
+        {"8 MP, Tab through every field and back", "8⇥⇥⇥⇥⇥⇥⇤⇤⇤⇤⇤⇤", "8|3266|2449||||1,3333333333333"},
+        {"30 cm at 300 DPI, then keep the print size", "❺30⇤300⑥↓", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
+        {"the same, read back by clicks", "❺30⇤300⑥↓❶❷❸❹❺❻❼❶", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
+        {"keep the pixels keeps 4032 x 3024", "❷4032❺15", "12,2|4032|3024|683|15|11,2|1,3333333333333"},
+        {"a ratio after tabbing to it follows the megapixels", "8⇥⇥⇥⇥⇥⇥3/2", "8|3464|2309||||3/2"},
+        {"and the default ratio too", "8⇥⇥⇥⇥⇥⇥3/2❽", "8|3266|2449||||1,3333333333333"},
+        {"an emptied field gives the window back", "8❷5⌫⇥", "8|3266|2449||||1,3333333333333"},
+    }}; // clang-format on
+    for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
+        for (const auto &[name, keys, expected] : rows) {
+            Window w(locale);
+            ASSERT_TRUE(w.active);
+            w.type(QString::fromUtf8(flag) + QString::fromUtf8("❶") + QString::fromUtf8(keys));
+            EXPECT_EQ(w.texts(), QString::fromUtf8(expected).replace(u',', QLocale().decimalPoint()))
+                << name << " in " << flag;
+        }
+    }
+}
+
+// The table of decimal digits the fields take agrees with Qt's Unicode tables everywhere.
+TEST(FieldEditing, DigitTableAgreesWithQt) {
+    for (char32_t c = 0; c < 0x110000; ++c) {
+        const int qt = QChar::category(c) == QChar::Number_DecimalDigit ? QChar::digitValue(c) : -1;
+        ASSERT_EQ(DecimalDigitValue(c), qt) << "U+" << std::hex << unsigned(c);
     }
 }
 
@@ -440,7 +480,7 @@ TEST(Monkey, NothingBadEverShows) {
         Window w(locale);
         ASSERT_TRUE(w.active);
         QList<QWidget *> targets = w.findChildren<QWidget *>(); // what takes the focus but Close
-        targets.removeIf([&](QWidget *t) { return !t->focusPolicy() || t == w.get("cmdClose"); });
+        targets.removeIf([&](QWidget *t) { return !t->focusPolicy() || t == w.get("closeButton"); });
         for (int n = 0; n < 10'000 && !HasFailure(); ++n) {
             if (const auto what = pick(5); what < 3) {
                 w.type(keys[pick(keys.size())]);
@@ -450,12 +490,13 @@ TEST(Monkey, NothingBadEverShows) {
             } else if (QWidget *t = targets.at(pick(targets.size())); t->isVisible()) {
                 click(t);
             }
-            EXPECT_TRUE(w.ratio() > 0 && std::isfinite(w.ratio())) << n << ": " << w.ratio();
+            const double ratio = w.behaviour().ratio();
+            EXPECT_TRUE(ratio > 0 && std::isfinite(ratio)) << n << ": " << ratio;
             EXPECT_TRUE(w.framesFollowLastField()) << n;
             for (int i = 0; i <= kFieldCount; ++i) {
                 const std::string text = w.field(i)->text().toStdString();
                 EXPECT_TRUE(w.field(i)->hasFocus() ||
-                            CleanNumber(text, w.decimalSep().toStdString()) == text)
+                            CleanNumber(text, w.behaviour().decimalMark()) == text)
                     << "event " << n << ", " << describe(w.field(i)) << ": " << text;
             }
         }
@@ -484,7 +525,7 @@ TEST(Scale, FlagsLinesAndIconsKeepTheirPixels) {
                      QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1))
             .adjusted(inset, inset, -inset, -inset);
     };
-    const QRect italian = onDevice("imgLang", 0, 2);
+    const QRect italian = onDevice("flag", 0, 2);
     std::vector<QRgb> columns;
     for (int x = italian.left(); x <= italian.right(); ++x) {
         columns.push_back(shot.pixel(x, italian.top()));
@@ -493,20 +534,20 @@ TEST(Scale, FlagsLinesAndIconsKeepTheirPixels) {
     }
     EXPECT_EQ(columns.front(), qRgb(0x00, 0x92, 0x46));
     EXPECT_EQ(columns.back(), qRgb(0xCE, 0x2B, 0x37));
-    const QImage uk = shot.copy(onDevice("imgLang", 1, 2)), turned = uk.mirrored(true, true);
+    const QImage uk = shot.copy(onDevice("flag", 1, 2)), turned = uk.mirrored(true, true);
     for (int y = 0; y < uk.height(); ++y) {
         for (int x = 0; x < uk.width(); ++x)
             ASSERT_TRUE(near(uk.pixel(x, y), turned.pixel(x, y))) << x << "," << y;
     }
     const QRgb ink = w.palette().color(QPalette::WindowText).rgb();
     for (const int i : {1, 4}) {
-        const QRect line = onDevice("lnLines", i, 0);
+        const QRect line = onDevice("line", i, 0);
         const bool vertical = line.height() > line.width();
         for (int k = 2; k < (vertical ? line.height() : line.width()) - 2; ++k) {
             const QPoint at = vertical ? QPoint(line.left(), line.top() + k)
                                        : QPoint(line.left() + k, line.top());
-            if (!onDevice("lblOptions", -1, 0).contains(at)) {
-                ASSERT_EQ(shot.pixel(at), ink) << "lnLines(" << i << ") at " << k;
+            if (!onDevice("optionsHeading", -1, 0).contains(at)) {
+                ASSERT_EQ(shot.pixel(at), ink) << "line(" << i << ") at " << k;
             }
         }
     }

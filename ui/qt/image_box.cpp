@@ -15,7 +15,7 @@ ImageBox::ImageBox(Drawing drawing, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageBox::setTwipsBox(twips::BoxF box) {
+void ImageBox::setTwipsBox(layout::BoxF box) {
     box_ = box;
     setGeometry(twips::toPixels(box_));
 }

@@ -1,6 +1,6 @@
 #include "command_line.hpp"
-#include "frmMain.hpp"
-#include "version.hpp"
+#include "main_window.hpp"
+#include "ui/common/version.hpp"
 
 int main(int argc, char *argv[]) {
     // The command line is read first, so that --help, --version and mistakes need no display.
@@ -10,7 +10,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quadrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quadrel"));
     QApplication::setApplicationVersion(QString::fromLatin1(quadrel::kVersion));
-    quadrel::frmMain window;
+    quadrel::MainWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "command_line.hpp"
 
-#include "version.hpp"
+#include "ui/common/version.hpp"
 
 #include <QByteArray>
 #include <QList>
@@ -99,11 +99,22 @@ std::optional<int> HandleCommandLine(int argc, const char *const argv[]) {
 
 namespace {
 
+// A message and a copy of its context. A null pointer of the context stays null (QByteArray keeps
+// nullptr apart from ""): Qt's default pattern prints "category: " before the text for any category
+// but none and "default", so a message without a category (qErrnoWarning's) given back with ""
+// would print as ": text".
 struct HeldMessage {
     QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
     QByteArray category;
     QString text;
 };
+
+const char *orNull(const QByteArray &text) {
+    return text.isNull() ? nullptr : text.constData();
+}
 
 std::mutex heldMutex;
 QList<HeldMessage> held;
@@ -129,7 +140,8 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     if (type == QtFatalMsg)
         noDisplay();
     const std::lock_guard lock(heldMutex);
-    held.append({type, QByteArray(context.category), text});
+    held.append({type, QByteArray(context.file), context.line, QByteArray(context.function),
+                 QByteArray(context.category), text});
 }
 
 } // namespace
@@ -146,7 +158,8 @@ std::unique_ptr<QApplication> StartApplication(int &argc, char **argv) {
     qInstallMessageHandler(previous);
     const std::lock_guard lock(heldMutex);
     for (const HeldMessage &message : held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        const QMessageLogContext context(orNull(message.file), message.line,
+                                         orNull(message.function), orNull(message.category));
         qt_message_output(message.type, context, message.text);
     }
     held.clear();

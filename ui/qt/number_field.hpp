@@ -1,17 +1,15 @@
 #pragma once
 
-// A number field: a line edit that takes only digits and the decimal mark from the keyboard. A
-// decimal digit of any script goes in as its ASCII digit, "," and "." as the locale's decimal mark,
-// in the ratio field also the "/" and ":" of a ratio written X/Y or X:Y; every other typed
-// character is dropped. The line edit itself decides what a key does: editing keys, shortcuts and
-// pasted text are never filtered. Text committed by an input method is filtered as typed text is.
-// A mouse click that enters the field keeps the selection that entering it made.
-
-#include "core/key_filter.hpp"
+// A number field: a line edit whose typed characters go through a filter (the window's behaviour
+// decides what each one puts into the field, if anything). The line edit itself decides what a key
+// does: editing keys, shortcuts and pasted text are never filtered. Text committed by an input
+// method is filtered as typed text is. A mouse click that enters the field keeps the selection
+// that entering it made.
 
 #include <QLineEdit>
 #include <QPoint>
 
+#include <functional>
 #include <optional>
 
 namespace quadrel {
@@ -20,10 +18,10 @@ class NumberField : public QLineEdit {
     Q_OBJECT
 
 public:
-    NumberField(KeyField kind, QWidget *parent);
+    // What typing a character puts into the field: a character, or nothing.
+    using Filter = std::function<std::optional<char32_t>(char32_t)>;
 
-    // The decimal mark that typed "," and "." become.
-    void setDecimalMark(const QString &mark) { mark_ = mark; }
+    NumberField(Filter filter, QWidget *parent);
 
     // Sets the text as the program's own write. Unless the user is in the field, the caret goes to
     // the start, so that a text longer than the field shows its sign and leading digits.
@@ -41,8 +39,7 @@ protected:
 private:
     QString filtered(const QString &typed) const; // what typed text puts into the field
 
-    KeyField kind_;
-    QString mark_ = QStringLiteral(".");
+    Filter filter_;
     bool enteredByClick_ = false;  // the press that entered the field is still to come
     std::optional<QPoint> heldAt_; // where that press is held
 };

@@ -1,0 +1,239 @@
+// The main window's behaviour without a window: a fake window keeps the seven field texts, the
+// selection, the focus, the lock pair shown, the captions and the checked flag, and turns a script
+// of user actions into the behaviour's calls, as both real windows do.
+
+#include "ui/common/behaviour.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quadrel {
+namespace {
+
+// Code points of a UTF-8 text, and one code point as UTF-8.
+std::u32string Decode(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = n == 1 ? lead : lead & (0xFF >> (n + 1));
+        for (std::size_t k = 1; k < n; ++k)
+            c = c << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out += c;
+        i += n;
+    }
+    return out;
+}
+std::string Encode(char32_t c) {
+    if (c < 0x80)
+        return std::string(1, char(c));
+    std::string out;
+    const int n = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    for (int k = n - 1; k > 0; --k)
+        out.insert(out.begin(), char(0x80 | ((c >> (6 * (n - 1 - k))) & 0x3F)));
+    out.insert(out.begin(), char((0xF00 >> n) | (c >> (6 * (n - 1)))));
+    return out;
+}
+
+class FakeWindow : public WindowView {
+public:
+    explicit FakeWindow(std::string_view mark = ",") {
+        behaviour.start(mark);
+        move(Control::Field(0)); // the focus lands in the first field when the window shows
+    }
+
+    std::string text(int field) const override { return texts.at(field); }
+    void write(int field, const std::string &text) override {
+        texts.at(field) = text;
+        selected.at(field) = false;
+    }
+    void selectAll(int field) override { selected.at(field) = true; }
+    void showLockPair(LockPair pair) override { shown = pair; }
+    void focus(Control control) override { move(control); }
+    void setTitle(const std::string &text) override { title = text; }
+    void setCaptions(const lang::Captions &c) override { captions = &c; }
+    void setFlagChecked(int flag, bool on) override { checked.at(flag) = on; }
+
+    void move(Control to) {
+        focused = to;
+        behaviour.focusChanged(to);
+    }
+    // The user changes the focused field's text.
+    void edit(const std::string &text) {
+        texts.at(focused.index) = text;
+        selected.at(focused.index) = false;
+        behaviour.edited(focused.index);
+    }
+
+    // Plays `script`: ❶ to ❼ click data field 0 to 5 and the ratio field, ❽ the default-ratio
+    // button, ❾ the close button; Ⓟ ⓟ, Ⓓ ⓓ, Ⓡ ⓡ click the second or first option of the pixel,
+    // resolution or print-size pair; ↓ chooses the other option of the pair in focus; ⑥ is F6;
+    // Ⓘ Ⓔ press the Italian and English flags; ⌫ is Backspace, ⓐ Ctrl+A, ⓥ a paste of "-2";
+    // any other character is typed into the field in focus.
+    void play(std::string_view script) {
+        static const std::u32string kClicks = U"❶❷❸❹❺❻❼", kLocks = U"ⓟⓅⓓⒹⓡⓇ";
+        for (const char32_t c : Decode(script)) {
+            const auto field = kClicks.find(c), lock = kLocks.find(c);
+            if (field != kClicks.npos) {
+                move(Control::Field(int(field)));
+            } else if (lock != kLocks.npos) {
+                choose(Control::Lock(LockPair(lock / 2), int(lock % 2)));
+            } else if (c == U'↓') {
+                choose(Control::Lock(focused.pair, 1 - focused.index));
+            } else if (c == U'❽' || c == U'❾') {
+                move({c == U'❽' ? Control::Kind::DefaultRatioButton : Control::Kind::CloseButton});
+                if (c == U'❽')
+                    behaviour.defaultRatioPressed();
+            } else if (c == U'Ⓘ' || c == U'Ⓔ') {
+                move({Control::Kind::Flag, c == U'Ⓘ' ? 0 : 1});
+                behaviour.flagPressed(focused.index);
+            } else if (c == U'⑥') {
+                behaviour.switchLockFocus();
+            } else if (c == U'ⓐ') {
+                selected.at(focused.index) = true;
+            } else if (c == U'⌫' || c == U'ⓥ') {
+                std::u32string kept = selected.at(focused.index) ? U"" : Decode(text(focused.index));
+                if (c == U'ⓥ')
+                    kept += U"-2";
+                else if (!kept.empty())
+                    kept.pop_back();
+                std::string utf8;
+                for (const char32_t k : kept)
+                    utf8 += Encode(k);
+                edit(utf8);
+            } else if (const auto typed = behaviour.typed(focused.index, c)) {
+                edit((selected.at(focused.index) ? "" : texts.at(focused.index)) + Encode(*typed));
+            }
+        }
+    }
+    void choose(Control option) {
+        move(option);
+        behaviour.lockChosen(option.pair, option.index);
+    }
+
+    // The data fields' and the ratio field's texts: "12|4000|3000||||1,3333333333333".
+    std::string all() const {
+        std::string s;
+        for (const std::string &t : texts)
+            s += (s.empty() && &t == &texts[0] ? "" : "|") + t;
+        return s;
+    }
+
+    std::array<std::string, kFieldCount + 1> texts;
+    std::array<bool, kFieldCount + 1> selected{};
+    std::optional<LockPair> shown;
+    Control focused;
+    std::string title;
+    const lang::Captions *captions = nullptr;
+    std::array<bool, 2> checked{};
+    WindowBehaviour behaviour{*this};
+};
+
+// `text`, written with a comma as the decimal mark, with the full stop instead.
+std::string WithStop(std::string text) {
+    for (char &c : text)
+        c = c == ',' ? '.' : c;
+    return text;
+}
+
+TEST(Behaviour, StartsWithTheDefaultRatioTheTitleAndItalian) {
+    for (const auto &[mark, ratio] : {std::pair{",", "1,3333333333333"}, {".", "1.3333333333333"}}) {
+        FakeWindow w(mark);
+        EXPECT_EQ(w.all(), std::string("||||||") + ratio);
+        EXPECT_EQ(w.behaviour.ratio(), 4.0 / 3.0);
+        EXPECT_EQ(w.title, "Quadrel v1.0 rev.7");
+        EXPECT_EQ(w.behaviour.language(), "it");
+        EXPECT_EQ(w.checked, (std::array{true, false}));
+        EXPECT_EQ(w.shown, LockPair::Pixels);
+        EXPECT_TRUE(w.selected[0]);
+    }
+}
+
+// Each row, from a new window (focus in the megapixel field), plays its script under a comma and
+// under a full stop as the decimal mark and expects the seven texts.
+TEST(Behaviour, FiguresChangeOnlyInAnswerToTheUsersOwnChange) {
+    struct Row {
+        const char *name, *script, *expected;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"typing recalculates; a second mark holds no number", "3,1,", "3,1,|2033|1525||||1,3333333333333"},
+        {"only digits and either mark go in", "3a -+.1", "3,1|2033|1525||||1,3333333333333"},
+        {"digits of every script go in as 0 to 9", "٣.١", "3,1|2033|1525||||1,3333333333333"},
+        {"leaving an edited field tidies it and recalculates", "0012❷", "12|4000|3000||||1,3333333333333"},
+        {"tabbing through every field and back moves nothing", "8❷❸❹❺❻❼❻❺❹❸❷❶", "8|3266|2449||||1,3333333333333"},
+        {"reading the figures back moves nothing", "❷6000❺50❶❷❸❹❻❺", "27|6000|4500|305|50|37,5|1,3333333333333"},
+        {"keep the pixels keeps both counts", "❷4032❺15", "12,2|4032|3024|683|15|11,2|1,3333333333333"},
+        {"keep the print size for the resolution", "❺30❹300Ⓓ", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
+        {"clicking through the fields afterwards", "❺30❹300Ⓓ❶❷❸❹❺❻❼❶", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
+        {"the anchor's pair recalculates at once", "8❹300Ⓓ", "8|3272|2445|300|27,7|20,7|1,3333333333333"},
+        {"another pair's choice waits for the next edit", "8❹300Ⓟ", "8|3266|2449|300|27,7|20,7|1,3333333333333"},
+        {"F6 and a lock key choose, from the anchor", "8❹300❻⑥↓⑥", "8|3266|2449|300|27,7|20,7|1,3333333333333"},
+        {"a ratio recalculates from the field last edited", "8❷❸❹❺❻❼ⓐ3/2", "8|3464|2309||||3/2"},
+        {"the default ratio recalculates from it too", "8❷❸❹❺❻❼ⓐ3/2❽", "8|3266|2449||||1,3333333333333"},
+        {"a ratio typed as X:Y", "❷4000❼ⓐ16:9❶", "9|4000|2250||||1,77777777777778"},
+        {"a ratio before any edit derives nothing", "❼ⓐ2", "||||||2"},
+        {"a ratio without a number keeps the last one", "❷4000❼ⓐ4/0❶", "4|4000|1000||||4"},
+        {"a zero ratio is passed over", "❷4000❼ⓐ0❶", "12|4000|3000||||1,33333333333333"},
+        {"a pasted negative ratio is passed over", "❷4000❼ⓐⓥ❶", "12|4000|3000||||1,33333333333333"},
+        {"a ratio deleted key by key ends at its first digit", "❷4000❼⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫❶", "16|4000|4000||||1"},
+        {"an emptied field gives the window back", "8❷5⌫❸", "8|3266|2449||||1,3333333333333"},
+        {"and the anchor it had on entry", "8❷5⌫❸❼ⓐ2", "8|4000|2000||||2"},
+        {"a flag changes no figure", "8ⒺⒾ❷", "8|3266|2449||||1,3333333333333"},
+    };
+    // clang-format on
+    for (const Row &row : rows) {
+        for (const std::string_view mark : {",", "."}) {
+            FakeWindow w(mark);
+            w.play(row.script);
+            EXPECT_EQ(w.all(), mark == "," ? row.expected : WithStop(row.expected))
+                << row.name << ", mark " << mark;
+        }
+    }
+}
+
+// The lock pair shown follows the data field last entered; F6 goes to the chosen option of that
+// pair and back to the field.
+TEST(Behaviour, LockPairAndF6FollowTheFieldLastEntered) {
+    const std::pair<const char *, Control> rows[] = {
+        {"❹⑥", Control::Lock(LockPair::Resolution, 0)},
+        {"❹⑥↓⑥", Control::Field(Dpi)},
+        {"❻Ⓡ❼⑥", Control::Lock(LockPair::PrintSize, 1)},
+        {"❸❽⑥", Control::Lock(LockPair::Pixels, 0)},
+    };
+    for (const auto &[script, focus] : rows) {
+        FakeWindow w;
+        w.play(script);
+        EXPECT_EQ(w.focused, focus) << script;
+        EXPECT_EQ(w.shown, PairOf(w.behaviour.lastEntered())) << script;
+    }
+}
+
+// The flags switch every caption and the checked flag; the flag in use changes nothing.
+TEST(Behaviour, FlagsSwitchTheLanguage) {
+    FakeWindow w;
+    w.play("Ⓔ");
+    ASSERT_NE(w.captions, nullptr);
+    const lang::Captions &en = *w.captions;
+    const std::vector<std::string> shown{en.labelText[0], en.labelText[1], en.labelText[2],
+                                         en.labelText[3], en.labelText[4], en.labelText[5],
+                                         en.lockText,     en.closeText,    en.optionsText,
+                                         en.ratioText,    en.defaultText,  en.languageName};
+    EXPECT_EQ(shown, (std::vector<std::string>{"Megapixels", "Horizontal pixels",
+                                               "Vertical pixels", "Print resolution [DPI]",
+                                               "Print width [cm]", "Print height [cm]", "lock",
+                                               "Close", "Options", "X/Y ratio", "default",
+                                               "English"}));
+    EXPECT_EQ(w.checked, (std::array{false, true}));
+    w.captions = nullptr;
+    w.play("Ⓔ");
+    EXPECT_EQ(w.captions, nullptr);
+    w.play("Ⓘ");
+    EXPECT_EQ(std::string(w.captions->labelText[3]), "Risoluzione di stampa [DPI]");
+    EXPECT_EQ(w.checked, (std::array{true, false}));
+}
+
+} // namespace
+} // namespace quadrel

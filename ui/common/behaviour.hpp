@@ -1,0 +1,140 @@
+#pragma once
+
+// What the main window does, whatever toolkit draws it: what entering, editing and leaving a field
+// does to the six figures, the ratio field and its default button, the lock choices, which lock
+// pair shows, F6, the language with its captions and checked flag, the title, and which typed
+// characters go into a field. Each window (Qt on Linux, Win32 on Windows) creates and places its
+// controls, turns its events into the calls below and answers the WindowView interface; nothing
+// else. Everything here runs on the window's one thread.
+//
+// The figures change only in answer to the user's own change:
+//   - A user edit of a data field (typing, Backspace, Delete, paste, cut, undo while it has the
+//     focus) recalculates the other five from it at once and makes it the anchor, the field last
+//     edited.
+//   - Leaving a data field edited during this visit tidies it and recalculates from it once more;
+//     one left without a number gives back every data field's text, and the anchor, as they were
+//     when it was entered. Leaving a field not edited changes nothing.
+//   - A ratio typed into the ratio field, the default-ratio button, and a new choice in the lock
+//     pair of the anchor's kind recalculate from the anchor, if there is one.
+//   - Nothing else recalculates: focus moves, F6, the flags, the program's own writes.
+
+#include "core/recalc.hpp"
+#include "lang/captions.hpp"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quadrel {
+
+// The lock pairs, by the kind of field whose edit they count for; also the lock frames.
+enum class LockPair { Pixels, Resolution, PrintSize };
+
+// The pair that counts when `field` (0..5) is edited.
+//   PairOf(Megapixels) -> Pixels   PairOf(Dpi) -> Resolution   PairOf(HeightCm) -> PrintSize
+constexpr LockPair PairOf(int field) {
+    return field < Dpi ? LockPair::Pixels : field == Dpi ? LockPair::Resolution : LockPair::PrintSize;
+}
+
+// The ratio field, where a field index is asked for; the data fields are 0..5 (Field).
+inline constexpr int kRatioField = kFieldCount;
+
+// A control of the main window that can have the focus.
+struct Control {
+    enum class Kind { None, Field, DefaultRatioButton, CloseButton, Flag, LockOption };
+    Kind kind = Kind::None;
+    // Field: 0..5 a data field, kRatioField the ratio field. Flag: 0 Italian, 1 English.
+    // LockOption: the option (0, 1) of pair `pair`.
+    int index = 0;
+    LockPair pair = LockPair::Pixels;
+    bool operator==(const Control &) const = default;
+
+    static Control Field(int field) { return {Kind::Field, field}; }
+    static Control Lock(LockPair pair, int option) { return {Kind::LockOption, option, pair}; }
+};
+
+// What the behaviour needs of a window. Field texts are UTF-8.
+class WindowView {
+public:
+    virtual ~WindowView() = default;
+
+    // The text of field `field` (0..5, or kRatioField).
+    virtual std::string text(int field) const = 0;
+    // Sets the text as the program's own write: no edit is reported for it. Unless the field has
+    // the focus, its caret goes to the start, so that a long text shows its first digits.
+    virtual void write(int field, const std::string &text) = 0;
+    // Selects the whole text of the field.
+    virtual void selectAll(int field) = 0;
+    // Shows the lock frame of `pair` and hides the other two.
+    virtual void showLockPair(LockPair pair) = 0;
+    // Moves the focus to `control`; the window reports the move back through focusChanged.
+    virtual void focus(Control control) = 0;
+    virtual void setTitle(const std::string &title) = 0;
+    // Every caption, description and tooltip, from the language's captions.
+    virtual void setCaptions(const lang::Captions &captions) = 0;
+    // Marks the flag of the language in use: checked for screen readers and drawn 4 pixels larger
+    // on every side (layout::Highlighted); `checked` false undoes that.
+    virtual void setFlagChecked(int flag, bool checked) = 0;
+};
+
+class WindowBehaviour {
+public:
+    explicit WindowBehaviour(WindowView &view)
+        : view_(view) {}
+
+    // Start-up, before the window is first shown: the decimal mark from the locale's own (its
+    // first character), the 4/3 ratio written into the ratio field, the title with the version,
+    // and Italian.
+    void start(std::string_view localeDecimalMark);
+
+    // What typing `c` into field `field` puts there: `c` itself, its ASCII digit for a decimal
+    // digit of any script, the decimal mark for "," or ".", in the ratio field also "/" and ":";
+    // control characters pass; nothing for any other character.
+    std::optional<char32_t> typed(int field, char32_t c) const;
+
+    // The control that has the focus now; a report that repeats the control in focus (the window
+    // reactivated, a context menu closed) changes nothing.
+    void focusChanged(Control now);
+    // The user changed the text of field `field` (0..5 or kRatioField). Counts only while that
+    // field has the focus.
+    void edited(int field);
+    // The user chose option `option` of `pair` (a click, Space, an arrow key).
+    void lockChosen(LockPair pair, int option);
+    void defaultRatioPressed();
+    // A flag pressed: its language's captions and checked flag, unless it is the one in use.
+    void flagPressed(int flag);
+    // F6: from the lock pair shown back to the field last entered, from anywhere else to the
+    // chosen option of the pair shown.
+    void switchLockFocus();
+
+    // For the windows and the tests.
+    const std::string &decimalMark() const { return decimalMark_; }
+    double ratio() const { return ratio_; }
+    const LockChoices &locks() const { return locks_; }
+    std::string_view language() const { return language_; }
+    int lastEntered() const { return lastEntered_; } // the data field last entered, or -1
+    int anchor() const { return anchor_; }           // the data field last edited, or -1
+
+private:
+    void recalculate(int field);
+    void enter(int field);
+    void leave(int field);
+    void leaveRatio();
+
+    WindowView &view_;
+    std::string decimalMark_ = ".";
+    double ratio_ = 4.0 / 3.0;
+    LockChoices locks_;
+    std::string_view language_;
+    Control focused_;
+    int lastEntered_ = -1;
+    int anchor_ = -1;
+    // The visit to the data field in focus: whether the user edited it, and the window as it was
+    // on entry, given back when the field is left without a number.
+    bool editedThisVisit_ = false;
+    std::array<std::string, kFieldCount> textsOnEntry_;
+    int anchorOnEntry_ = -1;
+};
+
+} // namespace quadrel
