@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     Check(std::isfinite(v) ? fuzz::IsNumberText(text, dec) : text.empty(), "bad text", text);
     Check(!std::isfinite(v) || std::fabs(*ParseNumber(text, dec) - v) <= margin, "moved", text);
 
-    // FormatFixed shows no more decimals than asked, within half a unit of the last one, and fails only
-    // where the value is not finite or its scaling overflows.
+    // FormatFixed shows no more decimals than asked, within half a unit of the last one, and fails
+    // only where the value is not finite or its scaling overflows.
     const int n = std::max(decimals, 0);
     const std::optional<std::string> shown = FormatFixed(v, decimals, dec);
     Check(shown || !std::isfinite(v * std::pow(10.0, n)), "FormatFixed failed", text);
@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const double m = double(bits % std::uint64_t(1e15 / five) | 1),
                  below = std::floor(m * five / 2);
     const double even = sign * (below + std::fmod(below, 2)) / std::pow(10.0, hn);
-    Check(FormatFixed(sign * std::ldexp(m, -hn - 1), hn, dec) == NumberText(even, dec), "half", text);
+    Check(FormatFixed(sign * std::ldexp(m, -hn - 1), hn, dec) == NumberText(even, dec), "half",
+          text);
     return 0;
 }

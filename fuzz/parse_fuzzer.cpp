@@ -1,5 +1,5 @@
-// Reading texts: ParseNumber, CleanNumber, ReadNumber, ReadRatio and DecimalSepFromMark over any bytes.
-// Input: byte 0 picks the decimal mark (MarkFromByte), the rest is the text.
+// Reading texts: ParseNumber, CleanNumber, ReadNumber, ReadRatio and DecimalSepFromMark over any
+// bytes. Input: byte 0 picks the decimal mark (MarkFromByte), the rest is the text.
 
 #include "fuzz_support.hpp"
 

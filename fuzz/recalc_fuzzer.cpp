@@ -1,8 +1,9 @@
 // The recalculation: RecalcWrites over any field texts, ratio, edited index and lock choices.
 // Input, as lines: line 1 is the edited index (byte 0: "0".."9", any other byte by its signed
 // value), the lock choices (byte 1, bits 0..5: the pixel pair's first and second option, then the
-// resolution pair's, then the print-size pair's; "U" is the first of each pair), the decimal mark (byte 2, MarkFromByte) and the ratio
-// (the rest, as from_chars reads it, "inf" and "nan" included; else 4/3); then the six fields.
+// resolution pair's, then the print-size pair's; "U" is the first of each pair), the decimal mark
+// (byte 2, MarkFromByte) and the ratio (the rest, as from_chars reads it, "inf" and "nan" included;
+// else 4/3); then the six fields.
 
 #include "fuzz_support.hpp"
 
@@ -33,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     }
 
     // Every field but the edited one in order, each empty or a number text with at most its
-    // field's decimals; none after a failed derivation, and fewer only where FormatFixed fails, which
-    // needs decimals (and, without deriving, the field's own number). Without deriving, no change.
+    // field's decimals; none after a failed derivation, and fewer only where FormatFixed fails,
+    // which needs decimals (and, without deriving, the field's own number). Without deriving, no
+    // change.
     const bool derives = index >= 0 && index < kFieldCount && ReadNumber(texts[index], dec);
     const std::vector<FieldWrite> writes = RecalcWrites(index, texts, ratio, locks, dec);
     // Each figure as given ([0]) and afterwards ([1]), NaN for none, how far it may lie from its

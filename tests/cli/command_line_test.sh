@@ -33,8 +33,44 @@ check() {
         failures=$((failures + 1))
     fi
 }
+
+# check_held <name> <stderr pattern> [NAME=VALUE...] [args...]
+# Starts the program on Qt's offscreen platform, in that environment, and ends it once its standard
+# error has as many lines as the pattern (or after 20 s). What Qt says while the application is
+# being created is held back and printed before the window opens; it must read exactly as Qt itself
+# prints it (a program that holds nothing prints the same lines).
+check_held() {
+    local name=$1 err=$2
+    shift 2
+    local env=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+        XDG_RUNTIME_DIR="$tmp/runtime")
+    while [[ ${1:-} == [A-Z_]*=* ]]; do
+        env+=("$1")
+        shift
+    done
+    local lines tenths=0
+    lines=$(printf '%s\n' "$err" | wc -l)
+    : >"$tmp/held"
+    "${env[@]}" "$program" "$@" >/dev/null 2>"$tmp/held" &
+    local pid=$!
+    while kill -0 "$pid" 2>/dev/null && [ "$(wc -l <"$tmp/held")" -lt "$lines" ] &&
+        [ $tenths -lt 200 ]; do
+        sleep 0.1
+        tenths=$((tenths + 1))
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    local got_err
+    got_err=$(head -n "$lines" "$tmp/held")
+    if ! [[ "$got_err" =~ ^$err$ ]]; then
+        echo "FAIL: $name: quadrel $*: stderr:"
+        cat "$tmp/held"
+        failures=$((failures + 1))
+    fi
+}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+mkdir -m 700 "$tmp/runtime"
 
 v=${version//./\\.}
 check 0 "Usage: quadrel .*--version.*LC_NUMERIC.*" "" - --help
@@ -47,6 +83,14 @@ check 2 "" "quadrel: unexpected argument 'photo\.jpg' .*" - photo.jpg
 check 2 "" "quadrel: option '-platform' needs a value .*" - -platform
 check 1 "" "quadrel: cannot open a display: DISPLAY is not set" -
 check 1 "" "quadrel: cannot open the display '$unanswered'" "$unanswered"
+
+# qErrnoWarning's message has no category, and Qt prints no "category: " before it.
+keyboard=/dev/quadrel-no-keyboard # Qt takes a device only under /dev
+check_held "message without a category" "Cannot open keyboard input device '$keyboard' \\(.*\\)" \
+    -plugin "evdevkeyboard:$keyboard"
+check_held "message of a category" \
+    'qt\.qpa\.plugin: init_platform called with pluginNamesWithArguments "offscreen" .*' \
+    QT_LOGGING_RULES=qt.qpa.plugin.debug=true
 
 [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
 echo "all cases passed"

@@ -4,11 +4,11 @@
 // work without a display. Qt's own options (-platform NAME, -style NAME, -reverse, ...; also
 // written with two dashes, and -style=NAME) are accepted and left in argv for QApplication;
 // anything else is refused with one line on standard error.
-//   quadrel, quadrel -style Fusion    -> none: the window opens
-//   quadrel --version, -h, --help     -> the text on standard output, 0
-//   quadrel --frob                    -> "quadrel: unknown option '--frob' (see 'quadrel --help')",
-//   2 quadrel photo.jpg                 -> "quadrel: unexpected argument 'photo.jpg' (...)", 2
-//   quadrel -platform                 -> "quadrel: option '-platform' needs a value (...)", 2
+//   quadrel, quadrel -style Fusion -> none: the window opens
+//   quadrel --version, -h, --help  -> the text on standard output, 0
+//   quadrel --frob                 -> "quadrel: unknown option '--frob' (see 'quadrel --help')", 2
+//   quadrel photo.jpg              -> "quadrel: unexpected argument 'photo.jpg' (...)", 2
+//   quadrel -platform              -> "quadrel: option '-platform' needs a value (...)", 2
 
 #include <QApplication>
 
@@ -23,7 +23,8 @@ std::optional<int> HandleCommandLine(int argc, const char *const argv[]);
 
 // Creates the application. Qt's messages are held back meanwhile: if Qt gives up starting its
 // platform plugin (no display, or one that does not answer), the program prints one line saying so
-// and exits with status 1 instead of aborting; otherwise the held messages are passed on.
+// and exits with status 1 instead of aborting; otherwise the held messages are passed on in order,
+// with their context, and print as Qt would have printed them.
 std::unique_ptr<QApplication> StartApplication(int &argc, char **argv);
 
 } // namespace quadrel::cli
