@@ -37,15 +37,35 @@ endif()
 # fortified libc calls, format-string checks, and a read-only relocation table resolved at start
 # (relro, bind-now). _FORTIFY_SOURCE needs an optimised build and gets in AddressSanitizer's way,
 # so sanitized and Debug builds go without it.
+#
+# Windows (mingw-w64, cmake/mingw-w64.cmake) takes what applies there: stack protector and fortified
+# calls (both from GCC's libssp, which the link brings in when it is told -fstack-protector-strong;
+# linked statically, see below) and format checks; instead of PIE, relro and bind-now, the PE
+# flags for a relocatable image anywhere in the 64-bit address space (ASLR) and non-executable
+# data (DEP). Left out there: -fstack-clash-protection (GCC 12 for mingw-w64 crashes on it when a
+# function has a large frame and alloca; Windows probes every stack page through __chkstk anyway),
+# and -fcf-protection (it builds, but only Linux enforces the marks it leaves; GNU ld 2.40 cannot
+# mark a Windows image as CET-compatible), and -z relro/now (ELF only).
 option(QUADREL_HARDEN "Build with Debian's hardening flags" ON)
 if(QUADREL_HARDEN)
-    include(CheckPIESupported)
-    check_pie_supported()
-    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-    add_compile_options(-fstack-protector-strong -fstack-clash-protection -fcf-protection
-                        -Wformat -Werror=format-security)
+    add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
     if(NOT QUADREL_SANITIZE)
         add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
     endif()
-    add_link_options(LINKER:-z,relro LINKER:-z,now)
+    if(WIN32)
+        add_link_options(-fstack-protector-strong
+                         LINKER:--dynamicbase LINKER:--high-entropy-va LINKER:--nxcompat)
+    else()
+        include(CheckPIESupported)
+        check_pie_supported()
+        set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+        add_compile_options(-fstack-clash-protection -fcf-protection)
+        add_link_options(LINKER:-z,relro LINKER:-z,now)
+    endif()
+endif()
+
+# Windows programs are linked statically (the C and C++ runtimes, winpthreads, libssp), so that
+# quadrel.exe and the test programs need no DLL beside them, on Windows as under wine.
+if(MINGW)
+    add_link_options(-static -static-libgcc -static-libstdc++)
 endif()

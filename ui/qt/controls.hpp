@@ -14,7 +14,7 @@ namespace quadrel {
 
 // The control `name` with array index `index` (-1 for a single control) among the descendants of
 // `window`, as T; nullptr when there is none.
-//   findControl<QLineEdit>(&window, "txtDati", 3)   findControl(&window, "fraP")
+//   findControl<QLineEdit>(&window, "field", 3)   findControl(&window, "pixelLocks")
 template <class T = QWidget>
 T *findControl(const QWidget *window, std::string_view name, int index = -1) {
     const QString objectName = QString::fromLatin1(name.data(), qsizetype(name.size()));

@@ -1,0 +1,108 @@
+#pragma once
+
+// Quadrel's one window on Windows: standard controls placed from the layout table
+// (ui/common/layout.hpp) at the monitor's DPI, driving the WindowBehaviour that the Qt window
+// drives too, which decides every figure, focus rule, caption and checked flag.
+//
+// How a keystroke flows: the message loop hands each message to translate(): the accelerators
+// (F6, Ctrl+Q), then the dialog navigation (IsDialogMessage: Tab in the layout's Tab order, the
+// arrow keys within a lock pair, Escape, which closes nothing). A character typed into a field
+// reaches the field's subclass procedure, which asks the behaviour what goes in (typed) and
+// inserts that as an undoable replacement of the selection; the field's EN_CHANGE goes on to the
+// behaviour as the user's edit unless the window itself is writing the field. Each control that
+// takes the focus reports it from its WM_SETFOCUS.
+//
+// Accessibility: a field is named by its label, created just before it; a flag is a radio button
+// (BS_RADIOBUTTON drawn through NM_CUSTOMDRAW) named in its own language and checked while its
+// language is on; a lock pair lies in a group box named after what it decides, which draws
+// neither its frame nor its caption, so that the window looks as the Qt one does.
+
+#include "ui/common/behaviour.hpp"
+#include "ui/common/layout.hpp"
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quadrel {
+
+class MainWindow : public WindowView {
+public:
+    // Creates the window, hidden, centred on the primary monitor's work area, and starts the
+    // behaviour with the user locale's decimal mark. Showing it gives the first field the focus.
+    MainWindow();
+    ~MainWindow() override;
+    MainWindow(const MainWindow &) = delete;
+    MainWindow &operator=(const MainWindow &) = delete;
+
+    HWND handle() const { return window_; } // nullptr once the window is closed
+    HWND tooltips() const { return tooltips_; }
+    const WindowBehaviour &behaviour() const { return behaviour_; }
+
+    // The control of layout name `name` (ui/common/layout.hpp) and index `index` (-1 for a single
+    // control), or nullptr.
+    HWND find(std::string_view name, int index = -1) const;
+
+    // The message loop's step before TranslateMessage and DispatchMessage: true when the window's
+    // keys or the dialog navigation took the message.
+    bool translate(MSG &message);
+
+    // WindowView
+    std::string text(int field) const override;
+    void write(int field, const std::string &text) override;
+    void selectAll(int field) override;
+    void showLockPair(LockPair pair) override;
+    void focus(Control control) override;
+    void setTitle(const std::string &title) override;
+    void setCaptions(const lang::Captions &captions) override;
+    void setFlagChecked(int flag, bool checked) override;
+
+private:
+    struct Named { // a control: its place in the layout, what it is to the behaviour, where it is
+        const layout::Place *place;
+        HWND window;
+        Control control;
+        layout::PixelBox box;
+    };
+
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR self);
+    static LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR);
+
+    BOOL onCreate(HWND window, LPCREATESTRUCT create);
+    void onCommand(HWND window, int id, HWND control, UINT code);
+    LRESULT onNotify(HWND window, int id, NMHDR *header);
+    HBRUSH onCtlColorStatic(HWND window, HDC dc, HWND control, int type);
+    void onActivate(HWND window, UINT state, HWND other, BOOL minimized);
+    void onDpiChanged(UINT dpi, const RECT &suggested);
+    LRESULT onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onFieldChar(HWND field, int index, WPARAM wParam, LPARAM lParam);
+
+    HWND add(std::string_view name, int index, const wchar_t *windowClass, DWORD style,
+             Control control = {}, DWORD exStyle = 0);
+    void createControls();
+    void createFontAndIcons();
+    void place();
+    const Named *named(HWND control) const;
+    HWND windowOf(Control control) const;
+    void caption(HWND control, std::string_view text, std::string_view tooltip = {});
+
+    WindowBehaviour behaviour_{*this};
+    HWND window_ = nullptr;
+    HWND tooltips_ = nullptr;
+    HFONT font_ = nullptr;
+    std::array<HICON, 2> icons_{}; // small and big
+    HACCEL accelerators_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::vector<Named> controls_;
+    HWND lastFocus_ = nullptr; // the control in focus when the window was last deactivated
+    bool writing_ = false;     // the window's own write of a field is under way
+    wchar_t pendingHigh_ = 0;  // the first half of a character typed as a surrogate pair
+};
+
+} // namespace quadrel
