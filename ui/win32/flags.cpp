@@ -33,17 +33,15 @@ std::uint32_t UnionPixel(int x, int y, int width, int height) {
     if (InCentredBand(x, width, 10, 60) || InCentredBand(y, height, 10, 30))
         return kWhite;
     // The diagonals, smoothed: each channel averaged over 4 x 4 samples.
-    std::uint32_t average = 0;
-    for (int channel = 0; channel < 24; channel += 8) {
-        std::uint32_t sum = 8; // rounds the division by 16
-        for (int sample = 0; sample < 16; ++sample) {
-            sum += SaltireAt((x + (sample % 4 + 0.5) / 4) * 60.0 / width,
-                             (y + (sample / 4 + 0.5) / 4) * 30.0 / height) >>
-                       channel &
-                   0xFF;
-        }
-        average |= sum / 16 << channel;
+    std::uint32_t sums[3] = {8, 8, 8}, average = 0; // 8 rounds the division by 16
+    for (int sample = 0; sample < 16; ++sample) {
+        const std::uint32_t colour = SaltireAt((x + (sample % 4 + 0.5) / 4) * 60.0 / width,
+                                               (y + (sample / 4 + 0.5) / 4) * 30.0 / height);
+        for (int channel = 0; channel < 3; ++channel)
+            sums[channel] += colour >> 8 * channel & 0xFF;
     }
+    for (int channel = 0; channel < 3; ++channel)
+        average |= sums[channel] / 16 << 8 * channel;
     return average;
 }
 

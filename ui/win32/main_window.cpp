@@ -26,6 +26,8 @@ using enum lang::Kept;
 constexpr std::array<std::array<lang::Kept, 2>, 3> kKept{
     {{PrintResolution, PrintSize}, {Pixels, PrintSize}, {Pixels, PrintResolution}}};
 
+using Kind = Control::Kind;
+
 std::wstring Wide(std::string_view utf8) {
     std::wstring wide(utf8.size(), L'\0');
     wide.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()),
@@ -77,7 +79,6 @@ MainWindow::MainWindow() {
     std::array<ACCEL, 2> keys{
         {{FVIRTKEY, VK_F6, kSwitchLockFocus}, {FVIRTKEY | FCONTROL, 'Q', kQuit}}};
     accelerators_ = CreateAcceleratorTableW(keys.data(), int(keys.size()));
-    // Created on the primary monitor, whose DPI (the system's) sizes it, centred on its work area.
     MONITORINFO monitor{sizeof(monitor), {}, {}, 0};
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT &work = monitor.rcWork;
@@ -137,8 +138,7 @@ BOOL MainWindow::onCreate(HWND window, LPCREATESTRUCT) {
 }
 
 void MainWindow::createFontAndIcons() {
-    // The dialog font, "MS Shell Dlg 2" (Tahoma, the face the layout's widths were measured in),
-    // at 8 points of the window's DPI.
+    // "MS Shell Dlg 2" is Tahoma, the face the layout's widths were measured in; 8 points.
     LOGFONTW face{};
     face.lfHeight = -MulDiv(8, int(dpi_), 72);
     face.lfCharSet = DEFAULT_CHARSET;
@@ -172,7 +172,7 @@ HWND MainWindow::add(std::string_view name, int index, const wchar_t *windowClas
                                   HMENU(kFirstControl + controls_.size()), nullptr, nullptr);
     SetWindowFont(window, font_, FALSE);
     controls_.push_back({&place, window, control, box});
-    if (control.kind != Control::Kind::None)
+    if (control.kind != Kind::None)
         SetWindowSubclass(window, controlProc, 0, DWORD_PTR(this));
     return window;
 }
@@ -182,7 +182,6 @@ void MainWindow::createControls() {
     // the order of creation. Each starts a group of its own but the second option of a pair, so
     // that the arrow keys move only within a pair. A field's label is created just before it,
     // where a screen reader looks for the field's name.
-    using Kind = Control::Kind;
     constexpr DWORD kStop = WS_TABSTOP | WS_GROUP;
     for (const auto &[name, index] : layout::kTabOrder) {
         if (name == "field" || name == "ratioField") {
@@ -227,19 +226,18 @@ void MainWindow::place() {
     HDC dc = GetDC(window_);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     for (Named &control : controls_) {
-        const bool highlighted =
-            control.place->name == "flag" && Button_GetCheck(control.window) == BST_CHECKED;
+        const std::string_view name = control.place->name;
+        const bool highlighted = name == "flag" && Button_GetCheck(control.window) == BST_CHECKED;
         const layout::BoxF &twips = control.place->box;
         layout::PixelBox box = layout::ToPixels(
             highlighted ? layout::Highlighted(twips, true, perPixel) : twips, perPixel);
-        if (control.place->name.ends_with("Label") || control.place->name == "optionsHeading") {
+        if (name.ends_with("Label") || name == "optionsHeading") {
             // Sized to its text, as a label is; the heading has a one-pixel border around it.
             const std::wstring text = TextOf(control.window);
+            const int border = name == "optionsHeading" ? 2 : 0;
             SIZE extent{};
             GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-            const int border = control.place->name == "optionsHeading" ? 2 : 0;
-            box.width = extent.cx + border;
-            box.height = extent.cy + border;
+            box = {box.left, box.top, extent.cx + border, extent.cy + border};
         }
         // Moving a control costs as much as creating it, even to where it is already.
         if (box == std::exchange(control.box, box))
@@ -259,14 +257,10 @@ HWND MainWindow::find(std::string_view name, int index) const {
     return found != controls_.end() ? found->window : nullptr;
 }
 
-const MainWindow::Named *MainWindow::named(HWND control) const {
-    const auto found = std::ranges::find(controls_, control, &Named::window);
+template <class Key>
+const MainWindow::Named *MainWindow::named(Key Named::*key, const Key &value) const {
+    const auto found = std::ranges::find(controls_, value, key);
     return found != controls_.end() ? &*found : nullptr;
-}
-
-HWND MainWindow::windowOf(Control control) const {
-    const auto found = std::ranges::find(controls_, control, &Named::control);
-    return found != controls_.end() ? found->window : nullptr;
 }
 
 bool MainWindow::translate(MSG &message) {
@@ -277,33 +271,29 @@ bool MainWindow::translate(MSG &message) {
 }
 
 void MainWindow::onCommand(HWND, int id, HWND control, UINT code) {
-    // Escape comes as IDCANCEL and Return in a field as IDOK, from no control: neither does
-    // anything.
-    const Named *from = named(control);
+    // Escape comes as IDCANCEL and Return in a field as IDOK, from no control: neither acts.
+    const Named *from = named(&Named::window, control);
+    const Control c = from != nullptr ? from->control : Control{};
     if (id == kSwitchLockFocus)
         behaviour_.switchLockFocus();
-    if (id == kQuit)
+    if (id == kQuit || (code == BN_CLICKED && c.kind == Kind::CloseButton))
         PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (from == nullptr)
-        return;
-    const Control c = from->control;
-    if (code == EN_CHANGE && !writing_)
+    if (code == EN_CHANGE && c.kind == Kind::Field && !writing_)
         behaviour_.edited(c.index);
-    if (code == BN_CLICKED && c.kind == Control::Kind::DefaultRatioButton)
+    if (code == BN_CLICKED && c.kind == Kind::DefaultRatioButton)
         behaviour_.defaultRatioPressed();
-    if (code == BN_CLICKED && c.kind == Control::Kind::CloseButton)
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (code == BN_CLICKED && c.kind == Control::Kind::LockOption) {
+    if (code == BN_CLICKED && c.kind == Kind::LockOption) {
         // Sent by a click, by Space, and also as the focus comes to an option, before an automatic
         // radio button checks itself: the check follows the choice here, whatever sent it.
-        Button_SetCheck(windowOf(Control::Lock(c.pair, 1 - c.index)), BST_UNCHECKED);
+        Button_SetCheck(named(&Named::control, Control::Lock(c.pair, 1 - c.index))->window,
+                        BST_UNCHECKED);
         Button_SetCheck(control, BST_CHECKED);
         behaviour_.lockChosen(c.pair, c.index);
     }
 }
 
 LRESULT MainWindow::onNotify(HWND, int, NMHDR *header) {
-    const Named *flag = named(header->hwndFrom);
+    const Named *flag = named(&Named::window, header->hwndFrom);
     const auto &draw = *reinterpret_cast<const NMCUSTOMDRAW *>(header);
     if (header->code != NM_CUSTOMDRAW || flag == nullptr || flag->place->name != "flag")
         return 0;
@@ -327,7 +317,7 @@ LRESULT MainWindow::onNotify(HWND, int, NMHDR *header) {
 
 HBRUSH MainWindow::onCtlColorStatic(HWND window, HDC dc, HWND control, int) {
     // A line is its one-pixel box filled with the text colour.
-    if (const Named *line = named(control); line != nullptr && line->place->name == "line")
+    if (const Named *line = named(&Named::window, control); line && line->place->name == "line")
         return GetSysColorBrush(COLOR_WINDOWTEXT);
     return FORWARD_WM_CTLCOLORSTATIC(window, dc, control, DefWindowProcW);
 }
@@ -360,17 +350,16 @@ LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wPar
 }
 
 LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const Control self = named(control) != nullptr ? named(control)->control : Control{};
-    const bool flag = self.kind == Control::Kind::Flag;
-    const bool button = flag || self.kind == Control::Kind::DefaultRatioButton ||
-                        self.kind == Control::Kind::CloseButton;
+    const Control self = named(&Named::window, control)->control; // every subclassed one is named
+    const bool flag = self.kind == Kind::Flag;
+    const bool button =
+        flag || self.kind == Kind::DefaultRatioButton || self.kind == Kind::CloseButton;
     const auto *key = reinterpret_cast<const MSG *>(lParam);
     switch (message) {
-    case WM_SETFOCUS: {
-        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+    case WM_SETFOCUS: // reported once the control has it
+        DefSubclassProc(control, message, wParam, lParam);
         behaviour_.focusChanged(self);
-        return result;
-    }
+        return 0;
     case WM_GETDLGCODE: // Return presses the focused push button or flag, not a default button
         if (button && key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
             return DefSubclassProc(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
@@ -388,7 +377,7 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
         // A flag is pressed by a click without taking the focus, as in the Qt window. The click
         // that enters a field would move the caret and drop the selection that entering the field
         // made: the field takes the focus, the click goes no further.
-        if (self.kind == Control::Kind::Field && GetFocus() != control)
+        if (self.kind == Kind::Field && GetFocus() != control)
             SetFocus(control);
         else if (!flag)
             break;
@@ -401,7 +390,7 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
             behaviour_.flagPressed(self.index);
         return 0;
     case WM_CHAR:
-        if (self.kind == Control::Kind::Field)
+        if (self.kind == Kind::Field)
             return onFieldChar(control, self.index, wParam, lParam);
         break;
     }
@@ -410,27 +399,23 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
 
 LRESULT MainWindow::onFieldChar(HWND field, int index, WPARAM wParam, LPARAM lParam) {
     // A character beyond 16 bits comes as two WM_CHARs, a high surrogate and a low one.
-    auto c = char32_t(wParam);
     if (IS_HIGH_SURROGATE(wParam)) {
         pendingHigh_ = wchar_t(wParam);
         return 0;
     }
+    auto c = char32_t(wParam);
     if (IS_LOW_SURROGATE(wParam) && pendingHigh_ != 0)
         c = 0x10000 + ((char32_t(pendingHigh_) - 0xD800) << 10) + (c - 0xDC00);
     pendingHigh_ = 0;
-    if (c == 1) { // Ctrl+A, which older edit controls do not take as "select all"
-        Edit_SetSel(field, 0, -1);
-        return 0;
-    }
     const std::optional<char32_t> typed = behaviour_.typed(index, c);
-    // Backspace, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z ... go to the edit control as they came. What goes
-    // in otherwise is an ASCII digit, "/", ":" or the decimal mark, all below U+10000; it replaces
-    // the selection as typing does, so that Ctrl+Z takes it back.
-    if (typed && (*typed < 32 || *typed == 127))
+    // Control characters (Backspace, Ctrl+C, Ctrl+V, Ctrl+Z ...) go on as they came; anything else
+    // let in is below U+10000 and replaces the selection as typing does, so Ctrl+Z takes it back.
+    if (c == 1) // Ctrl+A, which older edit controls do not take as "select all"
+        Edit_SetSel(field, 0, -1);
+    else if (typed && (*typed < 32 || *typed == 127))
         return DefSubclassProc(field, WM_CHAR, wParam, lParam);
-    const std::array<wchar_t, 2> text{wchar_t(typed.value_or(0)), L'\0'};
-    if (typed)
-        SendMessageW(field, EM_REPLACESEL, TRUE, LPARAM(text.data()));
+    else if (typed)
+        SendMessageW(field, EM_REPLACESEL, TRUE, LPARAM(std::wstring(1, wchar_t(*typed)).c_str()));
     return 0;
 }
 
@@ -451,12 +436,7 @@ LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, 
         FillRect(HDC(wParam), &client, GetSysColorBrush(COLOR_3DFACE));
         return 1;
     }
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(frame, &paint);
-        EndPaint(frame, &paint);
-        return 0;
-    }
+    case WM_PAINT:         // DefWindowProc only erases, through WM_ERASEBKGND above;
     case WM_SETTEXT:       // the group box would paint its caption
     case WM_UPDATEUISTATE: // and its frame
         return DefWindowProcW(frame, message, wParam, lParam);
@@ -468,11 +448,11 @@ LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, 
 }
 
 std::string MainWindow::text(int field) const {
-    return Utf8(TextOf(windowOf(Control::Field(field))));
+    return Utf8(TextOf(named(&Named::control, Control::Field(field))->window));
 }
 
 void MainWindow::write(int field, const std::string &text) {
-    HWND edit = windowOf(Control::Field(field));
+    HWND edit = named(&Named::control, Control::Field(field))->window;
     writing_ = true;
     SetWindowTextW(edit, Wide(text).c_str());
     writing_ = false;
@@ -483,7 +463,7 @@ void MainWindow::write(int field, const std::string &text) {
 }
 
 void MainWindow::selectAll(int field) {
-    Edit_SetSel(windowOf(Control::Field(field)), 0, -1);
+    Edit_SetSel(named(&Named::control, Control::Field(field))->window, 0, -1);
 }
 
 void MainWindow::showLockPair(LockPair pair) {
@@ -492,11 +472,7 @@ void MainWindow::showLockPair(LockPair pair) {
 }
 
 void MainWindow::focus(Control control) {
-    SetFocus(windowOf(control));
-}
-
-void MainWindow::setTitle(const std::string &title) {
-    caption(window_, title);
+    SetFocus(named(&Named::control, control)->window);
 }
 
 void MainWindow::caption(HWND control, std::string_view text, std::string_view tooltip) {

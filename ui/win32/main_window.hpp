@@ -1,21 +1,18 @@
 #pragma once
 
 // Quadrel's one window on Windows: standard controls placed from the layout table
-// (ui/common/layout.hpp) at the monitor's DPI, driving the WindowBehaviour that the Qt window
-// drives too, which decides every figure, focus rule, caption and checked flag.
+// (ui/common/layout.hpp) at the monitor's DPI, over the WindowBehaviour that the Qt window drives
+// too, which decides every figure, focus rule, caption and checked flag.
 //
-// How a keystroke flows: the message loop hands each message to translate(): the accelerators
-// (F6, Ctrl+Q), then the dialog navigation (IsDialogMessage: Tab in the layout's Tab order, the
-// arrow keys within a lock pair, Escape, which closes nothing). A character typed into a field
-// reaches the field's subclass procedure, which asks the behaviour what goes in (typed) and
-// inserts that as an undoable replacement of the selection; the field's EN_CHANGE goes on to the
-// behaviour as the user's edit unless the window itself is writing the field. Each control that
-// takes the focus reports it from its WM_SETFOCUS.
+// A keystroke goes first to translate(): the accelerators (F6, Ctrl+Q), then the dialog
+// navigation (Tab in the layout's Tab order, the arrow keys within a lock pair). A character typed
+// into a field reaches the field's subclass, which inserts what the behaviour lets in (typed) as an
+// undoable replacement of the selection; the field's EN_CHANGE then reaches the behaviour as the
+// user's edit unless the window itself is writing the field.
 //
 // Accessibility: a field is named by its label, created just before it; a flag is a radio button
-// (BS_RADIOBUTTON drawn through NM_CUSTOMDRAW) named in its own language and checked while its
-// language is on; a lock pair lies in a group box named after what it decides, which draws
-// neither its frame nor its caption, so that the window looks as the Qt one does.
+// drawn through NM_CUSTOMDRAW and named in its own language; a lock pair lies in a group box named
+// after what it decides, which paints neither its frame nor its caption, as in the Qt window.
 
 #include "ui/common/behaviour.hpp"
 #include "ui/common/layout.hpp"
@@ -56,7 +53,7 @@ public:
     void selectAll(int field) override;
     void showLockPair(LockPair pair) override;
     void focus(Control control) override;
-    void setTitle(const std::string &title) override;
+    void setTitle(const std::string &title) override { caption(window_, title); }
     void setCaptions(const lang::Captions &captions) override;
     void setFlagChecked(int flag, bool checked) override;
 
@@ -69,10 +66,8 @@ private:
     };
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self);
-    static LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
+    static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     BOOL onCreate(HWND window, LPCREATESTRUCT create);
     void onCommand(HWND window, int id, HWND control, UINT code);
@@ -88,8 +83,8 @@ private:
     void createControls();
     void createFontAndIcons();
     void place();
-    const Named *named(HWND control) const;
-    HWND windowOf(Control control) const;
+    // The control whose member `key` is `value`, or nullptr.
+    template <class Key> const Named *named(Key Named::*key, const Key &value) const;
     void caption(HWND control, std::string_view text, std::string_view tooltip = {});
 
     WindowBehaviour behaviour_{*this};
