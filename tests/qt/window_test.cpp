@@ -337,26 +337,17 @@ TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
 
 // Each row, from a new window with "-2" on the clipboard, types its keys (see Window::type) and
 // expects the data fields' and the ratio field's texts.
-TEST(FieldEditing, FieldsRecalculateWhileTypedAndTidyWhenLeft) {
-    const std::array<std::tuple<const char *, const char *, const char *>, 17> rows{{
+TEST(FieldEditing, TypingEditingKeysPasteAndClicksWork) {
+    const std::array<std::tuple<const char *, const char *, const char *>, 8> rows{{
         // clang-format off
         {"typed text recalculates; a second mark holds no number", "3,1,", "3,1,|2033|1525||||1,3333333333333"},
         {"only digits and the mark go in, also from the keypad", "3a -+⎖1", "3,1|2033|1525||||1,3333333333333"},
-        {"the program's own writes start no recalculation", "8", "8|3266|2449||||1,3333333333333"},
         {"pasted text is not filtered", "ⓥ", "-2||||||1,3333333333333"},
         {"editing keys work", "13←2⇱⌦⇲⌫", "2|1633|1225||||1,3333333333333"},
         {"cut, copy, paste and undo work", "2ⓐⓧⓥⓐⓒ⇲ⓥⓐ.ⓩ", "22|5416|4062||||1,3333333333333"},
-        {"leaving tidies and recalculates", "0012⇥", "12|4000|3000||||1,3333333333333"},
-        {"leaving a field without typing changes nothing", "8⇥⇥", "8|3266|2449||||1,3333333333333"},
-        {"an emptied field gets its text on entry back", "12⇥⌫⇥", "12|4000|3000||||1,3333333333333"},
         {"a click enters a field with its text selected", "8❷5", "0|5|4||||1,3333333333333"},
         {"only the ratio field takes / and :", "❷4/0:00", "12|4000|3000||||1,3333333333333"},
         {"a pasted negative ratio is passed over", "❷4000❼ⓐⓥ⇥", "12|4000|3000||||1,33333333333333"},
-        {"a ratio typed as X:Y counts at once", "❷4000❼ⓐ16:9⇥", "9|4000|2250||||1,77777777777778"},
-        {"a ratio typed as X/Y counts at once", "❷4000❼ⓐ3a/2⇥", "10,7|4000|2667||||1,5"},
-        {"a ratio without a number keeps the last one", "❷4000❼ⓐ4/0⇥", "4|4000|1000||||4"},
-        {"a ratio deleted key by key", "❷4000❼⇲⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⇥", "16|4000|4000||||1"},
-        {"the default button recalculates from the field last edited", "❷4000❼ⓐ2⇥❽", "12|4000|3000||||1,3333333333333"},
     }}; // clang-format on
     for (const auto &[name, keys, expected] : rows) {
         QApplication::clipboard()->setText(QStringLiteral("-2"));
@@ -400,18 +391,13 @@ TEST(FieldEditing, DigitTableAgreesWithQt) {
     }
 }
 
-// A decimal digit of any script, typed, goes in as its ASCII digit, in the data and ratio fields.
+// A decimal digit of any script, typed, goes in as its ASCII digit, also beyond 16 bits, under the
+// locale's mark, and in the ratio field.
 TEST(FieldEditing, DigitsOfEveryScriptGoIn) {
-    const std::array<std::tuple<const char *, QLocale, const char *, const char *>, 9> rows{{
+    const std::array<std::tuple<const char *, QLocale, const char *, const char *>, 3> rows{{
         // clang-format off
-        {"Arabic-Indic", kItalian, "٨", "8|3266|2449||||1,3333333333333"},
         {"Persian, its locale's mark", QLocale(QLocale::Persian, QLocale::Iran), "۳.۱", "3٫1|2033|1525||||1٫3333333333333"},
-        {"Devanagari", kItalian, "८", "8|3266|2449||||1,3333333333333"},
-        {"Bengali", kEnglish, "৩.১", "3.1|2033|1525||||1.3333333333333"},
-        {"Thai", kItalian, "๘", "8|3266|2449||||1,3333333333333"},
-        {"full-width", kItalian, "８", "8|3266|2449||||1,3333333333333"},
         {"mathematical bold, beyond 16 bits", kItalian, "𝟖", "8|3266|2449||||1,3333333333333"},
-        {"Osmanya, beyond 16 bits", kItalian, "𐒨", "8|3266|2449||||1,3333333333333"},
         {"Arabic-Indic ratio", kItalian, "❷٤٠٠٠❼ⓐ١٦:٩⇥", "9|4000|2250||||1,77777777777778"},
     }}; // clang-format on
     for (const auto &[name, locale, keys, expected] : rows) {
