@@ -19,16 +19,9 @@
 namespace quadrel {
 namespace {
 
-std::string Narrow(std::wstring_view wide) {
-    std::string out(wide.size() * 3, '\0');
-    out.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()),
-                                               out.data(), int(out.size()), nullptr, nullptr)));
-    return out;
-}
-
 std::string TextOf(HWND window) {
     std::array<wchar_t, 512> text{};
-    return Narrow({text.data(), std::size_t(GetWindowTextW(window, text.data(), 512))});
+    return Utf8({text.data(), std::size_t(GetWindowTextW(window, text.data(), 512))});
 }
 
 // The decimal mark of the locale the test runs under (LC_ALL under wine), or of the user locale.
@@ -40,7 +33,7 @@ std::string Mark() {
         return ".";
     wchar_t mark[8] = {};
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, mark, 8);
-    return Narrow(mark);
+    return Utf8(mark);
 }
 
 // `text` written with "," as the decimal mark, in the mark of the locale.
@@ -298,7 +291,7 @@ std::string TooltipOf(const Window &w, HWND control) {
     tool.uId = UINT_PTR(control);
     tool.lpszText = text.data();
     SendMessageW(w.tooltips(), TTM_GETTEXTW, text.size(), LPARAM(&tool));
-    return Narrow(text.data());
+    return Utf8(text.data());
 }
 
 // Both languages, from the start and after a flag press: the checked flag, bigger by 4 pixels a

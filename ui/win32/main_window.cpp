@@ -35,13 +35,6 @@ std::wstring Wide(std::string_view utf8) {
     return wide;
 }
 
-std::string Utf8(std::wstring_view wide) {
-    std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()),
-                                                utf8.data(), int(utf8.size()), nullptr, nullptr)));
-    return utf8;
-}
-
 std::wstring TextOf(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
@@ -61,6 +54,13 @@ SIZE WindowSize(UINT dpi) {
 }
 
 } // namespace
+
+std::string Utf8(std::wstring_view wide) {
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()),
+                                                utf8.data(), int(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
 
 MainWindow::MainWindow() {
     static const ATOM windowClass = [] {

@@ -26,6 +26,9 @@
 
 namespace quadrel {
 
+// UTF-16 text, as Windows gives it, in UTF-8.
+std::string Utf8(std::wstring_view wide);
+
 class MainWindow : public WindowView {
 public:
     // Creates the window, hidden, centred on the primary monitor's work area, and starts the
