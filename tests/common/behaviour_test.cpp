@@ -94,7 +94,8 @@ public:
             } else if (c == U'ⓐ') {
                 selected.at(focused.index) = true;
             } else if (c == U'⌫' || c == U'ⓥ') {
-                std::u32string kept = selected.at(focused.index) ? U"" : Decode(text(focused.index));
+                std::u32string kept =
+                    selected.at(focused.index) ? U"" : Decode(text(focused.index));
                 if (c == U'ⓥ')
                     kept += U"-2";
                 else if (!kept.empty())
@@ -139,7 +140,8 @@ std::string WithStop(std::string text) {
 }
 
 TEST(Behaviour, StartsWithTheDefaultRatioTheTitleAndItalian) {
-    for (const auto &[mark, ratio] : {std::pair{",", "1,3333333333333"}, {".", "1.3333333333333"}}) {
+    for (const auto &[mark, ratio] :
+         {std::pair{",", "1,3333333333333"}, {".", "1.3333333333333"}}) {
         FakeWindow w(mark);
         EXPECT_EQ(w.all(), std::string("||||||") + ratio);
         EXPECT_EQ(w.behaviour.ratio(), 4.0 / 3.0);
@@ -221,11 +223,10 @@ TEST(Behaviour, FlagsSwitchTheLanguage) {
                                          en.labelText[3], en.labelText[4], en.labelText[5],
                                          en.lockText,     en.closeText,    en.optionsText,
                                          en.ratioText,    en.defaultText,  en.languageName};
-    EXPECT_EQ(shown, (std::vector<std::string>{"Megapixels", "Horizontal pixels",
-                                               "Vertical pixels", "Print resolution [DPI]",
-                                               "Print width [cm]", "Print height [cm]", "lock",
-                                               "Close", "Options", "X/Y ratio", "default",
-                                               "English"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Megapixels", "Horizontal pixels", "Vertical pixels",
+                                               "Print resolution [DPI]", "Print width [cm]",
+                                               "Print height [cm]", "lock", "Close", "Options",
+                                               "X/Y ratio", "default", "English"}));
     EXPECT_EQ(w.checked, (std::array{false, true}));
     w.captions = nullptr;
     w.play("Ⓔ");

@@ -34,7 +34,9 @@ enum class LockPair { Pixels, Resolution, PrintSize };
 // The pair that counts when `field` (0..5) is edited.
 //   PairOf(Megapixels) -> Pixels   PairOf(Dpi) -> Resolution   PairOf(HeightCm) -> PrintSize
 constexpr LockPair PairOf(int field) {
-    return field < Dpi ? LockPair::Pixels : field == Dpi ? LockPair::Resolution : LockPair::PrintSize;
+    return field < Dpi    ? LockPair::Pixels
+           : field == Dpi ? LockPair::Resolution
+                          : LockPair::PrintSize;
 }
 
 // The ratio field, where a field index is asked for; the data fields are 0..5 (Field).

@@ -130,7 +130,8 @@ void MainWindow::createControls() {
         lockFrames_[p]->setProperty("accessibleRole", QAccessible::Grouping);
         lockFrames_[p]->hide();
         for (int i = 0; i < 2; ++i)
-            lockOptions_[p][i] = named(new LockOption(lockFrames_[p]), layout::kLockOptionNames[p], i);
+            lockOptions_[p][i] =
+                named(new LockOption(lockFrames_[p]), layout::kLockOptionNames[p], i);
         lockOptions_[p][0]->setChecked(true);
     }
     // A line is its one-pixel-thick box filled with the text colour, which covers at least one
@@ -231,9 +232,8 @@ void MainWindow::connectControls() {
 // already has the focus, so a paste from the context menu or a visit to another program changes
 // nothing. A move made while the window was inactive shows when it comes back.
 void MainWindow::focusMoved(QWidget *now) {
-    if (now == nullptr || now->window() != this || now == focusedControl_)
+    if (now == nullptr || now->window() != this)
         return;
-    focusedControl_ = now;
     // Qt tells screen readers of the move once this is done; what the behaviour writes and selects
     // meanwhile would reach them first, and they would take the new control for announced.
     const Unreported unreported;

@@ -63,7 +63,7 @@ private:
     std::array<NumberField *, kFieldCount + 1> fields_{};
     std::array<QLabel *, kFieldCount> fieldLabels_{};
     std::array<ImageBox *, 2> flags_{};
-    std::array<QWidget *, 3> lockFrames_{};                     // by LockPair
+    std::array<QWidget *, 3> lockFrames_{};                      // by LockPair
     std::array<std::array<QRadioButton *, 2>, 3> lockOptions_{}; // by LockPair, then option
     std::array<QWidget *, 5> lines_{};
     QLabel *optionsHeading_ = nullptr;
@@ -72,8 +72,7 @@ private:
     QPushButton *defaultRatioButton_ = nullptr;
     QPushButton *closeButton_ = nullptr;
 
-    QWidget *focusedControl_ = nullptr; // the control that really has the focus
-    QTranslator qtItalian_;             // Qt's own texts in Italian
+    QTranslator qtItalian_; // Qt's own texts in Italian
     WindowBehaviour behaviour_{*this};
 };
 
