@@ -1,13 +1,15 @@
 // Start-up to first paint of the Win32 window against a minimal Win32 program (a window with one
 // EDIT), both run under the same wine: startup_bench.exe [runs]. Both programs
-// (startup_program.cpp) end once their window has painted. They are started in turn, a pair at a
-// time, so that whatever else the machine does weighs on both alike; each time runs from
-// CreateProcess to the program's end, and the figure is the median of the pairs' ratios.
-// Target: at most 1.2 times the minimal program's time. bench/win32/run gives it a wine prefix.
+// (startup_program.cpp) say through an event when their window has painted, and then end. They
+// are started in turn, a pair at a time, so that whatever else the machine does weighs on both
+// alike; each time runs from CreateProcess to the event, and the figure is the median of the
+// pairs' ratios. Target: at most 1.2 times the minimal program's time. bench/win32/run gives it a
+// wine prefix.
 
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,9 +20,9 @@ namespace {
 
 constexpr double kTimeTarget = 1.2;
 
-// Starts `program`, waits for its end, and returns its wall time in milliseconds; exits on
-// failure.
-double runOnce(const std::wstring &program) {
+// Starts `program`, waits for its first paint and then its end, and returns the time to the
+// paint in milliseconds; exits on failure.
+double runOnce(const std::wstring &program, HANDLE painted) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -32,13 +34,15 @@ double runOnce(const std::wstring &program) {
                      GetLastError());
         std::exit(1);
     }
-    WaitForSingleObject(process.hProcess, INFINITE);
+    const std::array<HANDLE, 2> ends{painted, process.hProcess};
+    const bool paints = WaitForMultipleObjects(2, ends.data(), FALSE, INFINITE) == WAIT_OBJECT_0;
     const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - start;
+    WaitForSingleObject(process.hProcess, INFINITE);
     DWORD status = 1;
     GetExitCodeProcess(process.hProcess, &status);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    if (status != 0) {
+    if (status != 0 || !paints) {
         std::fprintf(stderr, "%ls failed (status %lu)\n", program.c_str(), status);
         std::exit(1);
     }
@@ -60,14 +64,16 @@ int main(int argc, char **argv) {
     const std::wstring quadrel = dir + L"startup_quadrel.exe";
     const std::wstring minimal = dir + L"startup_minimal.exe";
 
+    HANDLE painted = CreateEventW(nullptr, FALSE, FALSE, L"QuadrelStartupPainted");
+
     for (int i = 0; i < 3; ++i) { // warm the file cache
-        runOnce(quadrel);
-        runOnce(minimal);
+        runOnce(quadrel, painted);
+        runOnce(minimal, painted);
     }
     std::vector<double> q, m, ratios;
     for (int i = 0; i < runs; ++i) {
-        q.push_back(runOnce(quadrel));
-        m.push_back(runOnce(minimal));
+        q.push_back(runOnce(quadrel, painted));
+        m.push_back(runOnce(minimal, painted));
         ratios.push_back(q.back() / m.back());
     }
     const double ratio = median(ratios);
