@@ -1,4 +1,4 @@
-#include "ui/win32/flags.hpp"
+#include "ui/common/flags.hpp"
 
 #include <cmath>
 
@@ -60,15 +60,6 @@ std::vector<std::uint32_t> FlagPicture(int flag, int width, int height) {
         }
     }
     return pixels;
-}
-
-void PaintFlag(HDC dc, const RECT &box, int flag) {
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    const std::vector<std::uint32_t> pixels = FlagPicture(flag, width, height);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    SetDIBitsToDevice(dc, box.left, box.top, DWORD(width), DWORD(height), 0, 0, 0, UINT(height),
-                      pixels.data(), &info, DIB_RGB_COLORS);
 }
 
 } // namespace quadrel::flags

@@ -2,10 +2,10 @@
 
 #include "accessibility.hpp"
 #include "controls.hpp"
-#include "flags.hpp"
 #include "image_box.hpp"
 #include "number_field.hpp"
 #include "twips.hpp"
+#include "ui/common/flags.hpp"
 
 #include <QAccessible>
 #include <QApplication>
@@ -35,6 +35,19 @@ namespace {
 // ends before the data fields at 148; the toolkit's default (DejaVu Sans 9 pt) does not.
 constexpr const char *kFontFamily = "Liberation Sans";
 constexpr int kFontPoints = 8;
+
+// Flag `flag`'s picture for an image box of `size` device pixels.
+template <int flag> QImage FlagImage(QSize size) {
+    size = size.expandedTo({1, 1});
+    const std::vector<std::uint32_t> picture =
+        flags::FlagPicture(flag, size.width(), size.height());
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, 0xFF000000U | picture[std::size_t(y * size.width() + x)]);
+    }
+    return image;
+}
 
 constexpr std::array<LockPair, 3> kPairs{LockPair::Pixels, LockPair::Resolution,
                                          LockPair::PrintSize};
@@ -106,7 +119,7 @@ void MainWindow::createControls() {
     }
     setWindowIcon(icon);
 
-    const std::array<ImageBox::Drawing, 2> flagPictures{flags::italianFlag, flags::unionFlag};
+    const std::array<ImageBox::Drawing, 2> flagPictures{FlagImage<0>, FlagImage<1>};
     for (int i = 0; i < 2; ++i) {
         flags_[i] = named(new ImageBox(flagPictures[i], this), "flag", i);
         // Named in its own language, so that everyone finds their language in any language.

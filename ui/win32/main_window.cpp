@@ -1,6 +1,6 @@
 #include "ui/win32/main_window.hpp"
 
-#include "ui/win32/flags.hpp"
+#include "ui/common/flags.hpp"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -107,8 +107,11 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         HANDLE_MSG(window, WM_CREATE, self->onCreate);
         HANDLE_MSG(window, WM_COMMAND, self->onCommand);
         HANDLE_MSG(window, WM_NOTIFY, self->onNotify);
-        HANDLE_MSG(window, WM_CTLCOLORSTATIC, self->onCtlColorStatic);
         HANDLE_MSG(window, WM_ACTIVATE, self->onActivate);
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        self->paintLines(window, message == WM_PAINT ? nullptr : HDC(wParam));
+        return 0;
     case WM_DPICHANGED:
         self->onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -201,7 +204,7 @@ void MainWindow::createControls() {
                 HWND frame = add(kFrames[pair], -1, WC_BUTTONW,
                                  BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN, {}, WS_EX_CONTROLPARENT);
                 ShowWindow(frame, SW_HIDE);
-                SetWindowSubclass(frame, frameProc, 0, 0);
+                SetWindowSubclass(frame, frameProc, 0, DWORD_PTR(this));
             }
             // Each pair starts with its first option chosen, as the behaviour does.
             Button_SetCheck(add(name, index, WC_BUTTONW,
@@ -210,13 +213,11 @@ void MainWindow::createControls() {
                             index == 0 ? BST_CHECKED : BST_UNCHECKED);
         }
     }
-    // The controls that take no focus. The options heading comes before the rule it stands on,
-    // and the rule clips itself to the siblings that lie above it.
+    // The controls that take no focus; the lines are painted by their containers (paintLines).
     for (const layout::Place &place : layout::kPlaces) {
-        const DWORD style = place.name == "line"             ? WS_CLIPSIBLINGS
-                            : place.name == "optionsHeading" ? SS_CENTER | SS_NOPREFIX | WS_BORDER
-                                                             : SS_LEFT | SS_NOPREFIX;
-        if (find(place.name, place.index) == nullptr)
+        const DWORD style = place.name == "optionsHeading" ? SS_CENTER | SS_NOPREFIX | WS_BORDER
+                                                           : SS_LEFT | SS_NOPREFIX;
+        if (place.name != "line" && find(place.name, place.index) == nullptr)
             add(place.name, place.index, WC_STATICW, style | WS_GROUP);
     }
 }
@@ -306,7 +307,13 @@ LRESULT MainWindow::onNotify(HWND, int, NMHDR *header) {
     RECT box = draw.rc;
     FillRect(draw.hdc, &box, GetSysColorBrush(COLOR_WINDOWTEXT));
     InflateRect(&box, -pixel, -pixel);
-    flags::PaintFlag(draw.hdc, box, flag->place->index);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    const std::vector<std::uint32_t> picture =
+        flags::FlagPicture(flag->place->index, width, height);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    SetDIBitsToDevice(draw.hdc, box.left, box.top, DWORD(width), DWORD(height), 0, 0, 0,
+                      UINT(height), picture.data(), &info, DIB_RGB_COLORS);
     box = draw.rc;
     for (int k = 0; GetFocus() == flag->window && k < 2 * pixel; ++k) {
         FrameRect(draw.hdc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -315,11 +322,25 @@ LRESULT MainWindow::onNotify(HWND, int, NMHDR *header) {
     return CDRF_SKIPDEFAULT;
 }
 
-HBRUSH MainWindow::onCtlColorStatic(HWND window, HDC dc, HWND control, int) {
-    // A line is its one-pixel box filled with the text colour.
-    if (const Named *line = named(&Named::window, control); line && line->place->name == "line")
-        return GetSysColorBrush(COLOR_WINDOWTEXT);
-    return FORWARD_WM_CTLCOLORSTATIC(window, dc, control, DefWindowProcW);
+void MainWindow::paintLines(HWND window, HDC dc) {
+    // A line is its one-pixel box filled with the text colour. The main window paints around its
+    // controls (WS_CLIPCHILDREN), so the options heading interrupts the rule it stands on.
+    PAINTSTRUCT paint{};
+    HDC target = dc != nullptr ? dc : BeginPaint(window, &paint);
+    const Named *frame = named(&Named::window, window);
+    const auto container =
+        frame == nullptr ? layout::Container::Window
+                         : layout::Container(1 + std::ranges::find(kFrames, frame->place->name) -
+                                             kFrames.begin());
+    for (const layout::Place &place : layout::kPlaces) {
+        if (place.name != "line" || place.container != container)
+            continue;
+        const layout::PixelBox box = layout::ToPixels(place.box, PerPixel(dpi_));
+        const RECT line{box.left, box.top, box.left + box.width, box.top + box.height};
+        FillRect(target, &line, GetSysColorBrush(COLOR_WINDOWTEXT));
+    }
+    if (dc == nullptr)
+        EndPaint(window, &paint);
 }
 
 void MainWindow::onActivate(HWND, UINT state, HWND, BOOL minimized) {
@@ -420,23 +441,25 @@ LRESULT MainWindow::onFieldChar(HWND field, int index, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR) {
+                                       UINT_PTR, DWORD_PTR self) {
     // A lock frame is a group box to screen readers, named after what its pair decides, but it
-    // paints only the window's background. What its pair and lines send goes on to the window.
+    // paints only the window's background and its lines. What its pair sends goes on to the window.
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
         return SendMessageW(GetParent(frame), message, wParam, lParam);
     case WM_ERASEBKGND:
     case WM_PRINTCLIENT: {
         RECT client;
         GetClientRect(frame, &client);
         FillRect(HDC(wParam), &client, GetSysColorBrush(COLOR_3DFACE));
+        if (message == WM_PRINTCLIENT)
+            reinterpret_cast<MainWindow *>(self)->paintLines(frame, HDC(wParam));
         return 1;
     }
-    case WM_PAINT:         // DefWindowProc only erases, through WM_ERASEBKGND above;
+    case WM_PAINT:
+        reinterpret_cast<MainWindow *>(self)->paintLines(frame, nullptr);
+        return 0;
     case WM_SETTEXT:       // the group box would paint its caption
     case WM_UPDATEUISTATE: // and its frame
         return DefWindowProcW(frame, message, wParam, lParam);

@@ -75,7 +75,9 @@ private:
     BOOL onCreate(HWND window, LPCREATESTRUCT create);
     void onCommand(HWND window, int id, HWND control, UINT code);
     LRESULT onNotify(HWND window, int id, NMHDR *header);
-    HBRUSH onCtlColorStatic(HWND window, HDC dc, HWND control, int type);
+    // Paints the lines of the layout that lie in `window`, the main window or a lock frame: into
+    // `dc` for WM_PRINTCLIENT, or as WM_PAINT with no DC.
+    void paintLines(HWND window, HDC dc);
     void onActivate(HWND window, UINT state, HWND other, BOOL minimized);
     void onDpiChanged(UINT dpi, const RECT &suggested);
     LRESULT onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
