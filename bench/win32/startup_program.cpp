@@ -1,20 +1,33 @@
-// The two programs startup_bench.exe starts in turn, from this one source: quadrel.exe's own
-// start-up (the same steps as ui/win32/main.cpp), or with STARTUP_MINIMAL the floor, a plain
-// window of the same client size with one EDIT. Each sets the bench's event
-// "QuadrelStartupPainted" once its window has painted for the first time and nothing is left to
-// do: no control waits to be painted and no message is queued; then it ends with status 0. Ending
-// earlier than that, for whatever reason, is status 1.
+// The programs startup_bench.exe starts in turn, from this one source: quadrel.exe's own start-up
+// (the same steps as ui/win32/main.cpp); with STARTUP_MINIMAL the floor, a plain window of the same
+// client size with one EDIT; with STARTUP_CONTROLS as well, that window holding the standard
+// controls of quadrel.exe's layout (STATIC, EDIT, BUTTON of each style), and no more. Each sets the
+// bench's event "QuadrelStartupPainted" once its window has painted for the first time and nothing
+// is left to do: no control waits to be painted and no message is queued; then it ends with status
+// 0. Ending earlier than that, for whatever reason, is status 1.
 
-#ifndef STARTUP_MINIMAL
+#ifdef STARTUP_MINIMAL
+#include "ui/common/layout.hpp"
+#else
 #include "ui/win32/main_window.hpp"
 #endif
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace {
 
+#ifdef STARTUP_CONTROLS
+constexpr std::array<std::string_view, 4> kFrames{"", "pixelLocks", "resolutionLocks",
+                                                  "printSizeLocks"};
+#endif
+
 #ifdef STARTUP_MINIMAL
-// A window of Quadrel's client size (322 x 284 at 96 dpi) holding one EDIT that takes the focus.
+// A window of Quadrel's client size (322 x 284 at 96 dpi) holding one EDIT that takes the focus,
+// and with STARTUP_CONTROLS the other controls of the layout, at 96 dpi.
 class MinimalWindow {
 public:
     MinimalWindow() {
@@ -36,10 +49,44 @@ public:
                                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10,
                                           10, 97, 19, window_, nullptr, instance, nullptr);
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(edit));
+#ifdef STARTUP_CONTROLS
+        // The containers by layout::Container: the window and the lock frames, the pixels' shown.
+        std::array<HWND, 4> containers{window_};
+        for (const quadrel::layout::Place &p : quadrel::layout::kPlaces) {
+            const std::string_view name = p.name;
+            const auto frame = std::size_t(std::ranges::find(kFrames, name) - kFrames.begin());
+            const bool field = name == "field" || name == "ratioField";
+            const bool option = name.ends_with("Lock"), button = name.ends_with("Button");
+            if (name == "line" || (name == "field" && p.index == 0))
+                continue; // the lines are painted; the first field is there
+            const DWORD controlStyle = field            ? WS_TABSTOP | ES_AUTOHSCROLL
+                                       : button         ? WS_TABSTOP | BS_PUSHBUTTON
+                                       : option         ? WS_TABSTOP | BS_AUTORADIOBUTTON
+                                       : name == "flag" ? WS_TABSTOP | BS_RADIOBUTTON
+                                       : frame < 4      ? BS_GROUPBOX
+                                                        : SS_LEFT;
+            const bool isButton = button || option || name == "flag" || frame < 4;
+            const quadrel::layout::PixelBox box = quadrel::layout::ToPixels(p.box, {});
+            const HWND control = CreateWindowExW(
+                field ? WS_EX_CLIENTEDGE : 0,
+                field      ? L"EDIT"
+                : isButton ? L"BUTTON"
+                           : L"STATIC",
+                L"Text", WS_CHILD | controlStyle | (frame == 2 || frame == 3 ? 0 : WS_VISIBLE),
+                box.left, box.top, box.width, box.height, containers.at(std::size_t(p.container)),
+                nullptr, instance, nullptr);
+            if (frame < 4)
+                containers.at(frame) = control;
+        }
+#endif
     }
 
-    HWND handle() const { return window_; }
-    bool translate(MSG &) { return false; }
+    HWND handle() const {
+        return window_;
+    }
+    bool translate(MSG &) {
+        return false;
+    }
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
