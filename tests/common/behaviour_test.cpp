@@ -12,31 +12,6 @@
 namespace quadrel {
 namespace {
 
-// Code points of a UTF-8 text, and one code point as UTF-8.
-std::u32string Decode(std::string_view s) {
-    std::u32string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto lead = static_cast<unsigned char>(s[i]);
-        const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = n == 1 ? lead : lead & (0xFF >> (n + 1));
-        for (std::size_t k = 1; k < n; ++k)
-            c = c << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        out += c;
-        i += n;
-    }
-    return out;
-}
-std::string Encode(char32_t c) {
-    if (c < 0x80)
-        return std::string(1, char(c));
-    std::string out;
-    const int n = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-    for (int k = n - 1; k > 0; --k)
-        out.insert(out.begin(), char(0x80 | ((c >> (6 * (n - 1 - k))) & 0x3F)));
-    out.insert(out.begin(), char((0xF00 >> n) | (c >> (6 * (n - 1)))));
-    return out;
-}
-
 class FakeWindow : public WindowView {
 public:
     explicit FakeWindow(std::string_view mark = ",") {
@@ -71,10 +46,11 @@ public:
     // button, ❾ the close button; Ⓟ ⓟ, Ⓓ ⓓ, Ⓡ ⓡ click the second or first option of the pixel,
     // resolution or print-size pair; ↓ chooses the other option of the pair in focus; ⑥ is F6;
     // Ⓘ Ⓔ press the Italian and English flags; ⌫ is Backspace, ⓐ Ctrl+A, ⓥ a paste of "-2";
-    // any other character is typed into the field in focus.
-    void play(std::string_view script) {
+    // any other character is typed into the field in focus (the texts stay ASCII: the marks used
+    // are "," and ".").
+    void play(std::u32string_view script) {
         static const std::u32string kClicks = U"❶❷❸❹❺❻❼", kLocks = U"ⓟⓅⓓⒹⓡⓇ";
-        for (const char32_t c : Decode(script)) {
+        for (const char32_t c : script) {
             const auto field = kClicks.find(c), lock = kLocks.find(c);
             if (field != kClicks.npos) {
                 move(Control::Field(int(field)));
@@ -94,18 +70,14 @@ public:
             } else if (c == U'ⓐ') {
                 selected.at(focused.index) = true;
             } else if (c == U'⌫' || c == U'ⓥ') {
-                std::u32string kept =
-                    selected.at(focused.index) ? U"" : Decode(text(focused.index));
+                std::string kept = selected.at(focused.index) ? "" : texts.at(focused.index);
                 if (c == U'ⓥ')
-                    kept += U"-2";
+                    kept += "-2";
                 else if (!kept.empty())
                     kept.pop_back();
-                std::string utf8;
-                for (const char32_t k : kept)
-                    utf8 += Encode(k);
-                edit(utf8);
+                edit(kept);
             } else if (const auto typed = behaviour.typed(focused.index, c)) {
-                edit((selected.at(focused.index) ? "" : texts.at(focused.index)) + Encode(*typed));
+                edit((selected.at(focused.index) ? "" : texts.at(focused.index)) + char(*typed));
             }
         }
     }
@@ -157,33 +129,35 @@ TEST(Behaviour, StartsWithTheDefaultRatioTheTitleAndItalian) {
 // under a full stop as the decimal mark and expects the seven texts.
 TEST(Behaviour, FiguresChangeOnlyInAnswerToTheUsersOwnChange) {
     struct Row {
-        const char *name, *script, *expected;
+        const char *name;
+        const char32_t *script;
+        const char *expected;
     };
     // clang-format off
     const Row rows[] = {
-        {"typing recalculates; a second mark holds no number", "3,1,", "3,1,|2033|1525||||1,3333333333333"},
-        {"only digits and either mark go in", "3a -+.1", "3,1|2033|1525||||1,3333333333333"},
-        {"digits of every script go in as 0 to 9", "٣.١", "3,1|2033|1525||||1,3333333333333"},
-        {"leaving an edited field tidies it and recalculates", "0012❷", "12|4000|3000||||1,3333333333333"},
-        {"tabbing through every field and back moves nothing", "8❷❸❹❺❻❼❻❺❹❸❷❶", "8|3266|2449||||1,3333333333333"},
-        {"reading the figures back moves nothing", "❷6000❺50❶❷❸❹❻❺", "27|6000|4500|305|50|37,5|1,3333333333333"},
-        {"keep the pixels keeps both counts", "❷4032❺15", "12,2|4032|3024|683|15|11,2|1,3333333333333"},
-        {"keep the print size for the resolution", "❺30❹300Ⓓ", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
-        {"clicking through the fields afterwards", "❺30❹300Ⓓ❶❷❸❹❺❻❼❶", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
-        {"the anchor's pair recalculates at once", "8❹300Ⓓ", "8|3272|2445|300|27,7|20,7|1,3333333333333"},
-        {"another pair's choice waits for the next edit", "8❹300Ⓟ", "8|3266|2449|300|27,7|20,7|1,3333333333333"},
-        {"F6 and a lock key choose, from the anchor", "8❹300❻⑥↓⑥", "8|3266|2449|300|27,7|20,7|1,3333333333333"},
-        {"a ratio recalculates from the field last edited", "8❷❸❹❺❻❼ⓐ3/2", "8|3464|2309||||3/2"},
-        {"the default ratio recalculates from it too", "8❷❸❹❺❻❼ⓐ3/2❽", "8|3266|2449||||1,3333333333333"},
-        {"a ratio typed as X:Y", "❷4000❼ⓐ16:9❶", "9|4000|2250||||1,77777777777778"},
-        {"a ratio before any edit derives nothing", "❼ⓐ2", "||||||2"},
-        {"a ratio without a number keeps the last one", "❷4000❼ⓐ4/0❶", "4|4000|1000||||4"},
-        {"a zero ratio is passed over", "❷4000❼ⓐ0❶", "12|4000|3000||||1,33333333333333"},
-        {"a pasted negative ratio is passed over", "❷4000❼ⓐⓥ❶", "12|4000|3000||||1,33333333333333"},
-        {"a ratio deleted key by key ends at its first digit", "❷4000❼⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫❶", "16|4000|4000||||1"},
-        {"an emptied field gives the window back", "8❷5⌫❸", "8|3266|2449||||1,3333333333333"},
-        {"and the anchor it had on entry", "8❷5⌫❸❼ⓐ2", "8|4000|2000||||2"},
-        {"a flag changes no figure", "8ⒺⒾ❷", "8|3266|2449||||1,3333333333333"},
+        {"typing recalculates; a second mark holds no number", U"3,1,", "3,1,|2033|1525||||1,3333333333333"},
+        {"only digits and either mark go in", U"3a -+.1", "3,1|2033|1525||||1,3333333333333"},
+        {"digits of every script go in as 0 to 9", U"٣.١", "3,1|2033|1525||||1,3333333333333"},
+        {"leaving an edited field tidies it and recalculates", U"0012❷", "12|4000|3000||||1,3333333333333"},
+        {"tabbing through every field and back moves nothing", U"8❷❸❹❺❻❼❻❺❹❸❷❶", "8|3266|2449||||1,3333333333333"},
+        {"reading the figures back moves nothing", U"❷6000❺50❶❷❸❹❻❺", "27|6000|4500|305|50|37,5|1,3333333333333"},
+        {"keep the pixels keeps both counts", U"❷4032❺15", "12,2|4032|3024|683|15|11,2|1,3333333333333"},
+        {"keep the print size for the resolution", U"❺30❹300Ⓓ", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
+        {"clicking through the fields afterwards", U"❺30❹300Ⓓ❶❷❸❹❺❻❼❶", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
+        {"the anchor's pair recalculates at once", U"8❹300Ⓓ", "8|3272|2445|300|27,7|20,7|1,3333333333333"},
+        {"another pair's choice waits for the next edit", U"8❹300Ⓟ", "8|3266|2449|300|27,7|20,7|1,3333333333333"},
+        {"F6 and a lock key choose, from the anchor", U"8❹300❻⑥↓⑥", "8|3266|2449|300|27,7|20,7|1,3333333333333"},
+        {"a ratio recalculates from the field last edited", U"8❷❸❹❺❻❼ⓐ3/2", "8|3464|2309||||3/2"},
+        {"the default ratio recalculates from it too", U"8❷❸❹❺❻❼ⓐ3/2❽", "8|3266|2449||||1,3333333333333"},
+        {"a ratio typed as X:Y", U"❷4000❼ⓐ16:9❶", "9|4000|2250||||1,77777777777778"},
+        {"a ratio before any edit derives nothing", U"❼ⓐ2", "||||||2"},
+        {"a ratio without a number keeps the last one", U"❷4000❼ⓐ4/0❶", "4|4000|1000||||4"},
+        {"a zero ratio is passed over", U"❷4000❼ⓐ0❶", "12|4000|3000||||1,33333333333333"},
+        {"a pasted negative ratio is passed over", U"❷4000❼ⓐⓥ❶", "12|4000|3000||||1,33333333333333"},
+        {"a ratio deleted key by key ends at its first digit", U"❷4000❼⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫❶", "16|4000|4000||||1"},
+        {"an emptied field gives the window back", U"8❷5⌫❸", "8|3266|2449||||1,3333333333333"},
+        {"and the anchor it had on entry", U"8❷5⌫❸❼ⓐ2", "8|4000|2000||||2"},
+        {"a flag changes no figure", U"8ⒺⒾ❷", "8|3266|2449||||1,3333333333333"},
     };
     // clang-format on
     for (const Row &row : rows) {
@@ -199,24 +173,24 @@ TEST(Behaviour, FiguresChangeOnlyInAnswerToTheUsersOwnChange) {
 // The lock pair shown follows the data field last entered; F6 goes to the chosen option of that
 // pair and back to the field.
 TEST(Behaviour, LockPairAndF6FollowTheFieldLastEntered) {
-    const std::pair<const char *, Control> rows[] = {
-        {"❹⑥", Control::Lock(LockPair::Resolution, 0)},
-        {"❹⑥↓⑥", Control::Field(Dpi)},
-        {"❻Ⓡ❼⑥", Control::Lock(LockPair::PrintSize, 1)},
-        {"❸❽⑥", Control::Lock(LockPair::Pixels, 0)},
+    const std::pair<std::u32string_view, Control> rows[] = {
+        {U"❹⑥", Control::Lock(LockPair::Resolution, 0)},
+        {U"❹⑥↓⑥", Control::Field(Dpi)},
+        {U"❻Ⓡ❼⑥", Control::Lock(LockPair::PrintSize, 1)},
+        {U"❸❽⑥", Control::Lock(LockPair::Pixels, 0)},
     };
-    for (const auto &[script, focus] : rows) {
+    for (std::size_t row = 0; row < std::size(rows); ++row) {
         FakeWindow w;
-        w.play(script);
-        EXPECT_EQ(w.focused, focus) << script;
-        EXPECT_EQ(w.shown, PairOf(w.behaviour.lastEntered())) << script;
+        w.play(rows[row].first);
+        EXPECT_EQ(w.focused, rows[row].second) << "row " << row;
+        EXPECT_EQ(w.shown, PairOf(w.behaviour.lastEntered())) << "row " << row;
     }
 }
 
 // The flags switch every caption and the checked flag; the flag in use changes nothing.
 TEST(Behaviour, FlagsSwitchTheLanguage) {
     FakeWindow w;
-    w.play("Ⓔ");
+    w.play(U"Ⓔ");
     ASSERT_NE(w.captions, nullptr);
     const lang::Captions &en = *w.captions;
     const std::vector<std::string> shown{en.labelText[0], en.labelText[1], en.labelText[2],
@@ -229,9 +203,9 @@ TEST(Behaviour, FlagsSwitchTheLanguage) {
                                                "X/Y ratio", "default", "English"}));
     EXPECT_EQ(w.checked, (std::array{false, true}));
     w.captions = nullptr;
-    w.play("Ⓔ");
+    w.play(U"Ⓔ");
     EXPECT_EQ(w.captions, nullptr);
-    w.play("Ⓘ");
+    w.play(U"Ⓘ");
     EXPECT_EQ(std::string(w.captions->labelText[3]), "Risoluzione di stampa [DPI]");
     EXPECT_EQ(w.checked, (std::array{true, false}));
 }

@@ -1,9 +1,8 @@
 // The window through real key and mouse events: layout, languages, what a screen reader and the
-// keyboard alone get, start-up, editing, focus, random events, and its pixels at 1.5 times the
-// scale. The program is built twice: as it is, and (QUADREL_TEST_SCALE) with all tests at 1.5.
+// keyboard alone get, start-up, editing, focus, and its pixels at 1.5 times the scale. The program
+// is built twice: as it is, and (QUADREL_TEST_SCALE) with all tests at 1.5.
 
 #include "core/key_filter.hpp"
-#include "core/number_text.hpp"
 #include "lang/captions.hpp"
 #include "ui/common/layout.hpp"
 #include "ui/qt/controls.hpp"
@@ -26,8 +25,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 inline void PrintTo(const QString &text, std::ostream *os) {
     *os << '"' << text.toStdString() << '"';
@@ -449,53 +446,9 @@ TEST(FieldEditing, FieldsShowTheStartOfLongFigures) {
     EXPECT_EQ(w.field(0)->cursorPosition(), 0);
 }
 
-// Random keys (also ones no field takes), pastes and clicks, 10,000 in each locale: the ratio stays
-// positive, a field without the focus shows a number text or nothing (never nan, inf or -0), and
-// the frame shown is the last data field's.
-TEST(Monkey, NothingBadEverShows) {
-    const QStringList junk{
-        "1e400",           "-0", "NaN", "-1e-400", "-8", " 12.5 ", "-0,0", "1.7976931348623157e308",
-        QString(300, u'9')};
-    const QString keys = QString::fromUtf8("0123456789,.,.⌫⌦⇱ⓐⓩⓧ⇥⇤a-+e/:éß∞٣١٫·１−"); // see type
-    std::mt19937 random(20240607U);
-    const auto pick = [&](qsizetype n) {
-        return std::uniform_int_distribution<qsizetype>(0, n - 1)(random);
-    };
-    for (const QLocale &locale : {kItalian, kEnglish}) {
-        Window w(locale);
-        ASSERT_TRUE(w.active);
-        QList<QWidget *> targets = w.findChildren<QWidget *>(); // what takes the focus but Close
-        targets.removeIf([&](QWidget *t) { return !t->focusPolicy() || t == w.get("closeButton"); });
-        for (int n = 0; n < 10'000 && !HasFailure(); ++n) {
-            if (const auto what = pick(5); what < 3) {
-                w.type(keys[pick(keys.size())]);
-            } else if (what == 3) {
-                QApplication::clipboard()->setText(junk.at(pick(junk.size())));
-                w.type(QString::fromUtf8("ⓥ"));
-            } else if (QWidget *t = targets.at(pick(targets.size())); t->isVisible()) {
-                click(t);
-            }
-            const double ratio = w.behaviour().ratio();
-            EXPECT_TRUE(ratio > 0 && std::isfinite(ratio)) << n << ": " << ratio;
-            EXPECT_TRUE(w.framesFollowLastField()) << n;
-            for (int i = 0; i <= kFieldCount; ++i) {
-                const std::string text = w.field(i)->text().toStdString();
-                EXPECT_TRUE(w.field(i)->hasFocus() ||
-                            CleanNumber(text, w.behaviour().decimalMark()) == text)
-                    << "event " << n << ", " << describe(w.field(i)) << ": " << text;
-            }
-        }
-    }
-}
-
-bool near(QRgb a, QRgb b) { // within 8 in every colour channel
-    return std::abs(qRed(a) - qRed(b)) <= 8 && std::abs(qGreen(a) - qGreen(b)) <= 8 &&
-           std::abs(qBlue(a) - qBlue(b)) <= 8;
-}
-
-// At 1.5 times the scale, where layout and device pixels do not line up: inside their two-pixel
-// borders the tricolour has one colour a column and the Union Flag is the same after a half turn;
-// the rule and the shown frame's bracket keep the text colour but under the options heading; the
+// At 1.5 times the scale, where layout and device pixels do not line up: inside its two-pixel
+// border the tricolour, drawn for the device pixels, has one colour a column, and the Union Flag is
+// the same after a half turn; the rule and the shown frame's bracket keep the text colour but under the options heading; the
 // window manager gets every desktop icon size.
 TEST(Scale, FlagsLinesAndIconsKeepTheirPixels) {
     Window w;
@@ -519,11 +472,8 @@ TEST(Scale, FlagsLinesAndIconsKeepTheirPixels) {
     }
     EXPECT_EQ(columns.front(), qRgb(0x00, 0x92, 0x46));
     EXPECT_EQ(columns.back(), qRgb(0xCE, 0x2B, 0x37));
-    const QImage uk = shot.copy(onDevice("flag", 1, 2)), turned = uk.mirrored(true, true);
-    for (int y = 0; y < uk.height(); ++y) {
-        for (int x = 0; x < uk.width(); ++x)
-            ASSERT_TRUE(near(uk.pixel(x, y), turned.pixel(x, y))) << x << "," << y;
-    }
+    const QImage uk = shot.copy(onDevice("flag", 1, 2));
+    EXPECT_TRUE(uk == uk.mirrored(true, true)); // the Union Flag, which a half turn keeps
     const QRgb ink = w.palette().color(QPalette::WindowText).rgb();
     for (const int i : {1, 4}) {
         const QRect line = onDevice("line", i, 0);
