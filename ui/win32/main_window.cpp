@@ -361,6 +361,8 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested) {
     const SIZE size = WindowSize(dpi_);
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    // The lines are the window's and the frames' own painting, at the old scale until repainted.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
