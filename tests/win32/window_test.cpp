@@ -358,41 +358,54 @@ layout::PixelBox Placed(HWND control) { // in its parent's client area
 
 // Every control sits at its place of the layout in pixels at the window's DPI, the checked flag 4
 // pixels larger a side; a label at its left and top, ending before its field. The client area is
-// fixed, the window centred.
+// fixed, the window centred. Moved to a monitor of 1.5 times the DPI (WM_DPICHANGED), the window
+// places everything again at the new scale.
 TEST(Layout, EveryControlInPlace) {
     Window w;
-    const float twips = layout::kTwipsPerInch / float(GetDpiForWindow(w.handle()));
-    const layout::TwipsPerPixel perPixel{twips, twips};
-    RECT client, outer;
-    GetClientRect(w.handle(), &client);
-    const layout::PixelBox area = layout::ToPixels(layout::kClientArea, perPixel);
-    EXPECT_EQ(std::pair(int(client.right), int(client.bottom)), std::pair(area.width, area.height));
     EXPECT_FALSE(GetWindowStyle(w.handle()) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+    RECT outer;
     GetWindowRect(w.handle(), &outer);
     MONITORINFO monitor{sizeof(monitor), {}, {}, 0};
     GetMonitorInfoW(MonitorFromWindow(w.handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     EXPECT_LE(std::abs(outer.left - monitor.rcWork.left - (monitor.rcWork.right - outer.right)), 1);
-    for (const layout::Place &p : layout::kPlaces) {
-        if (p.name == "line") // painted by its container (Pictures)
-            continue;
-        const layout::PixelBox actual = Placed(w.find(p.name, p.index));
-        const bool checked = p.name == "flag" && p.index == 0;
-        layout::PixelBox expected = layout::ToPixels(
-            checked ? layout::Highlighted(p.box, true, perPixel) : p.box, perPixel);
-        if (p.name.ends_with("Label")) { // in the dialog font at the window's DPI (any face)
-            EXPECT_NEAR(actual.height, expected.height, expected.height / 5) << p.name << p.index;
-            expected.width = actual.width;
-            expected.height = actual.height;
+    const UINT first = GetDpiForWindow(w.handle());
+    for (const UINT dpi : {first, first * 3 / 2}) {
+        if (dpi != first)
+            SendMessageW(w.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&outer));
+        const float twips = layout::kTwipsPerInch / float(dpi);
+        const layout::TwipsPerPixel perPixel{twips, twips};
+        // The client area at the system's DPI: after a WM_DPICHANGED that only the test sent,
+        // wine keeps the frame of the system's DPI, and only the places are checked.
+        RECT client;
+        GetClientRect(w.handle(), &client);
+        const layout::PixelBox area = layout::ToPixels(layout::kClientArea, perPixel);
+        if (dpi == first) {
+            EXPECT_EQ(std::pair(int(client.right), int(client.bottom)),
+                      std::pair(area.width, area.height));
         }
-        if (p.name == "optionsHeading") { // sized to its text, as a label, and a border around it
-            expected.width = actual.width;
-            expected.height = Placed(w.find("ratioLabel")).height + 2;
+        for (const layout::Place &p : layout::kPlaces) {
+            if (p.name == "line") // painted by its container (Pictures)
+                continue;
+            const layout::PixelBox actual = Placed(w.find(p.name, p.index));
+            const bool checked = p.name == "flag" && p.index == 0;
+            layout::PixelBox expected = layout::ToPixels(
+                checked ? layout::Highlighted(p.box, true, perPixel) : p.box, perPixel);
+            if (p.name.ends_with("Label")) { // in the dialog font at the DPI (any face)
+                EXPECT_NEAR(actual.height, expected.height, expected.height / 5) << p.name;
+                expected.width = actual.width;
+                expected.height = actual.height;
+            }
+            if (p.name == "optionsHeading") { // sized to its text, as a label, with a border
+                expected.width = actual.width;
+                expected.height = Placed(w.find("ratioLabel")).height + 2;
+            }
+            if (p.name == "fieldLabel" || p.name == "ratioLabel") {
+                const layout::PixelBox field =
+                    Placed(GetWindow(w.find(p.name, p.index), GW_HWNDNEXT));
+                EXPECT_LT(actual.left + actual.width, field.left) << p.name << ' ' << p.index;
+            }
+            EXPECT_EQ(actual, expected) << p.name << ' ' << p.index << " at " << dpi << " dpi";
         }
-        if (p.name == "fieldLabel" || p.name == "ratioLabel") {
-            const layout::PixelBox field = Placed(GetWindow(w.find(p.name, p.index), GW_HWNDNEXT));
-            EXPECT_LT(actual.left + actual.width, field.left) << p.name << ' ' << p.index;
-        }
-        EXPECT_EQ(actual, expected) << p.name << ' ' << p.index;
     }
 }
 
