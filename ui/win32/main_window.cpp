@@ -12,7 +12,8 @@ namespace quadrel {
 
 namespace {
 
-// Fixed in size. The window paints no background under its controls, which paint their own.
+// Fixed in size. The controls paint themselves; the window paints only around them: the
+// background and its lines.
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // The accelerators' commands; the controls' identifiers come after them, and after IDOK and
