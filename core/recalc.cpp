@@ -92,11 +92,12 @@ void CompletePixels(Derivation &d) {
 // Dpi and derives the print size, its second keeps the print size and derives Dpi. A HeightCm that
 // the field already held stays, even where it does not match WidthCm / Ratio.
 void PixelFieldEdited(Derivation &d, const LockChoices &locks) {
-    if (locks.pixels[0] && d.has(Dpi)) {
-        d.WidthFromPixels();
-        d.HeightFromPixels();
-    }
-    if (locks.pixels[1] && (d.has(WidthCm) || d.has(HeightCm))) {
+    if (locks.pixels == LockChoices::OnPixels::KeepResolution) {
+        if (d.has(Dpi)) {
+            d.WidthFromPixels();
+            d.HeightFromPixels();
+        }
+    } else if (d.has(WidthCm) || d.has(HeightCm)) {
         if (!d.has(WidthCm))
             d.WidthFromHeight();
         if (!d.has(HeightCm))
@@ -108,12 +109,11 @@ void PixelFieldEdited(Derivation &d, const LockChoices &locks) {
 // After an edit of a print size, once both print sizes are filled: the print-size pair's first option keeps the pixels and
 // derives Dpi, its second keeps Dpi and derives the pixels.
 void PrintSizeEdited(Derivation &d, const LockChoices &locks) {
-    if (locks.printSize[0]) {
+    if (locks.printSize == LockChoices::OnPrintSize::KeepPixels) {
         CompletePixels(d);
         if (d.has(Megapixels))
             d.DpiFromWidth();
-    }
-    if (locks.printSize[1] && d.has(Dpi)) {
+    } else if (d.has(Dpi)) {
         d.PixelsXFromWidth();
         d.PixelsYFromX();
         d.MegapixelsFromPixels();
@@ -137,14 +137,13 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
         d.MegapixelsFromPixels();
         return PixelFieldEdited(d, locks);
     case Dpi: // the first option keeps the pixels and derives the print size, the second the other way round
-        if (locks.resolution[0]) {
+        if (locks.resolution == LockChoices::OnResolution::KeepPixels) {
             CompletePixels(d);
             if (d.has(Megapixels)) {
                 d.WidthFromPixels();
                 d.HeightFromPixels();
             }
-        }
-        if (locks.resolution[1] && (d.has(WidthCm) || d.has(HeightCm))) {
+        } else if (d.has(WidthCm) || d.has(HeightCm)) {
             if (!d.has(HeightCm))
                 d.HeightFromWidth();
             if (!d.has(WidthCm))
@@ -164,6 +163,31 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
 }
 
 } // namespace
+
+int LockChoices::chosen(LockPair pair) const {
+    switch (pair) {
+    case LockPair::Pixels:
+        return int(pixels);
+    case LockPair::Resolution:
+        return int(resolution);
+    default:
+        return int(printSize);
+    }
+}
+
+void LockChoices::choose(LockPair pair, int option) {
+    const int second = option == 0 ? 0 : 1;
+    switch (pair) {
+    case LockPair::Pixels:
+        pixels = OnPixels(second);
+        break;
+    case LockPair::Resolution:
+        resolution = OnResolution(second);
+        break;
+    default:
+        printSize = OnPrintSize(second);
+    }
+}
 
 std::vector<FieldWrite> RecalcWrites(int index, const FieldTexts &texts, double ratio,
                                      const LockChoices &locks, std::string_view dec) {

@@ -23,16 +23,35 @@ inline constexpr std::array<int, kFieldCount> kFieldDecimals{1, 0, 0, 0, 1, 1};
 inline constexpr double kPixelsPerMegapixel = 1'000'000.0;
 inline constexpr double kCmPerInch = 2.54;
 
-// The lock choices: three pairs of options, each counting when a field of its kind is edited. In
-// the window exactly one of each pair is chosen, the first at start; here any combination is
-// allowed ("neither" runs neither branch, "both" runs the first and then the second).
+// The lock pairs, by the kind of field whose edit they count for: the pixel fields (Megapixels,
+// PixelsX, PixelsY), the resolution (Dpi), the print sizes (WidthCm, HeightCm).
+enum class LockPair { Pixels, Resolution, PrintSize };
+inline constexpr std::array<LockPair, 3> kLockPairs{LockPair::Pixels, LockPair::Resolution,
+                                                    LockPair::PrintSize};
+
+// The pair that counts when data field `field` is edited.
+//   PairOf(Megapixels) -> Pixels   PairOf(Dpi) -> Resolution   PairOf(HeightCm) -> PrintSize
+constexpr LockPair PairOf(int field) {
+    return field < Dpi    ? LockPair::Pixels
+           : field == Dpi ? LockPair::Resolution
+                          : LockPair::PrintSize;
+}
+
+// What stays fixed while a field is edited: for each lock pair, which of its two options is
+// chosen, named after what it keeps. The first option of each pair is chosen at start.
 struct LockChoices {
-    // Edit of a pixel field (Megapixels, PixelsX, PixelsY): [0] keeps Dpi, [1] the print size.
-    std::array<bool, 2> pixels{true, false};
-    // Edit of Dpi: [0] keeps the pixels, [1] keeps the print size.
-    std::array<bool, 2> resolution{true, false};
-    // Edit of a print size (WidthCm, HeightCm): [0] keeps the pixels, [1] keeps Dpi.
-    std::array<bool, 2> printSize{true, false};
+    enum class OnPixels { KeepResolution, KeepPrintSize };
+    enum class OnResolution { KeepPixels, KeepPrintSize };
+    enum class OnPrintSize { KeepPixels, KeepResolution };
+    OnPixels pixels = OnPixels::KeepResolution;
+    OnResolution resolution = OnResolution::KeepPixels;
+    OnPrintSize printSize = OnPrintSize::KeepPixels;
+
+    // The option chosen in `pair`, 0 or 1 in the order of its enum; choose() chooses option 0 or,
+    // for any other value, option 1.
+    int chosen(LockPair pair) const;
+    void choose(LockPair pair, int option);
+    bool operator==(const LockChoices &) const = default;
 };
 
 struct FieldWrite {

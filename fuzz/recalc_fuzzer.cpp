@@ -1,7 +1,7 @@
 // The recalculation: RecalcWrites over any field texts, ratio, edited index and lock choices.
 // Input, as lines: line 1 is the edited index (byte 0: "0".."9", any other byte by its signed
-// value), the lock choices (byte 1, bits 0..5: the pixel pair's first and second option, then the
-// resolution pair's, then the print-size pair's; "U" is the first of each pair), the decimal mark
+// value), the lock choices (byte 1, bits 0..2: the second option of the pixel pair, the resolution
+// pair and the print-size pair; "0" chooses the first of each), the decimal mark
 // (byte 2, MarkFromByte) and the ratio (the rest, as from_chars reads it, "inf" and "nan" included;
 // else 4/3); then the six fields.
 
@@ -23,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         return 0;
     const int index = head[0] >= '0' && head[0] <= '9' ? head[0] - '0' : std::int8_t(head[0]);
     const auto bit = [b = static_cast<unsigned char>(head[1])](int i) { return (b >> i & 1) != 0; };
-    const LockChoices locks{{bit(0), bit(1)}, {bit(2), bit(3)}, {bit(4), bit(5)}};
+    LockChoices locks;
+    for (const LockPair pair : kLockPairs)
+        locks.choose(pair, bit(int(pair)));
     const std::string_view dec = fuzz::MarkFromByte(static_cast<unsigned char>(head[2]));
     double ratio = 4.0 / 3;
     std::from_chars(head.data() + 3, head.data() + head.size(), ratio);

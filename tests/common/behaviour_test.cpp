@@ -3,6 +3,7 @@
 // of user actions into the behaviour's calls, as both real windows do.
 
 #include "ui/common/behaviour.hpp"
+#include "ui/common/version.hpp"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,21 @@ public:
         move(Control::Field(0)); // the focus lands in the first field when the window shows
     }
 
-    std::string text(int field) const override { return texts.at(field); }
-    void write(int field, const std::string &text) override {
-        texts.at(field) = text;
-        selected.at(field) = false;
+    // A field's place in `texts` and `selected`: the data fields, then the ratio field.
+    static std::size_t slot(const Control &field) {
+        return field == kRatioField ? kFieldCount : std::size_t(field.index);
     }
-    void selectAll(int field) override { selected.at(field) = true; }
+    std::string text(const Control &field) const override { return texts.at(slot(field)); }
+    void write(const Control &field, const std::string &text) override {
+        texts.at(slot(field)) = text;
+        selected.at(slot(field)) = false;
+    }
+    void selectAll(const Control &field) override { selected.at(slot(field)) = true; }
     void showLockPair(LockPair pair) override { shown = pair; }
-    void focus(Control control) override { move(control); }
+    void setLockChecked(LockPair pair, int option) override {
+        checkedLocks.at(std::size_t(pair)) = option;
+    }
+    void focus(const Control &control) override { move(control); }
     void setTitle(const std::string &text) override { title = text; }
     void setCaptions(const lang::Captions &c) override { captions = &c; }
     void setFlagChecked(int flag, bool on) override { checked.at(flag) = on; }
@@ -37,10 +45,12 @@ public:
     }
     // The user changes the focused field's text.
     void edit(const std::string &text) {
-        texts.at(focused.index) = text;
-        selected.at(focused.index) = false;
-        behaviour.edited(focused.index);
+        texts.at(slot(focused)) = text;
+        selected.at(slot(focused)) = false;
+        behaviour.edited(focused);
     }
+    std::string &focusedText() { return texts.at(slot(focused)); }
+    bool focusedSelected() const { return selected.at(slot(focused)); }
 
     // Plays `script`: ❶ to ❼ click data field 0 to 5 and the ratio field, ❽ the default-ratio
     // button, ❾ the close button; Ⓟ ⓟ, Ⓓ ⓓ, Ⓡ ⓡ click the second or first option of the pixel,
@@ -53,37 +63,37 @@ public:
         for (const char32_t c : script) {
             const auto field = kClicks.find(c), lock = kLocks.find(c);
             if (field != kClicks.npos) {
-                move(Control::Field(int(field)));
+                move(field < kFieldCount ? Control::Field(int(field)) : kRatioField);
             } else if (lock != kLocks.npos) {
                 choose(Control::Lock(LockPair(lock / 2), int(lock % 2)));
             } else if (c == U'↓') {
-                choose(Control::Lock(focused.pair, 1 - focused.index));
+                choose(Control::Lock(*focused.pair, 1 - focused.index));
             } else if (c == U'❽' || c == U'❾') {
-                move({c == U'❽' ? Control::Kind::DefaultRatioButton : Control::Kind::CloseButton});
+                move({c == U'❽' ? Role::DefaultRatioButton : Role::CloseButton});
                 if (c == U'❽')
                     behaviour.defaultRatioPressed();
             } else if (c == U'Ⓘ' || c == U'Ⓔ') {
-                move({Control::Kind::Flag, c == U'Ⓘ' ? 0 : 1});
+                move(Control::Flag(c == U'Ⓘ' ? 0 : 1));
                 behaviour.flagPressed(focused.index);
             } else if (c == U'⑥') {
                 behaviour.switchLockFocus();
             } else if (c == U'ⓐ') {
-                selected.at(focused.index) = true;
+                selected.at(slot(focused)) = true;
             } else if (c == U'⌫' || c == U'ⓥ') {
-                std::string kept = selected.at(focused.index) ? "" : texts.at(focused.index);
+                std::string kept = focusedSelected() ? "" : focusedText();
                 if (c == U'ⓥ')
                     kept += "-2";
                 else if (!kept.empty())
                     kept.pop_back();
                 edit(kept);
-            } else if (const auto typed = behaviour.typed(focused.index, c)) {
-                edit((selected.at(focused.index) ? "" : texts.at(focused.index)) + char(*typed));
+            } else if (const auto typed = behaviour.typed(focused, c)) {
+                edit((focusedSelected() ? "" : focusedText()) + char(*typed));
             }
         }
     }
     void choose(Control option) {
         move(option);
-        behaviour.lockChosen(option.pair, option.index);
+        behaviour.lockChosen(*option.pair, option.index);
     }
 
     // The data fields' and the ratio field's texts: "12|4000|3000||||1,3333333333333".
@@ -101,6 +111,7 @@ public:
     std::string title;
     const lang::Captions *captions = nullptr;
     std::array<bool, 2> checked{};
+    std::array<int, 3> checkedLocks{-1, -1, -1}; // by lock pair
     WindowBehaviour behaviour{*this};
 };
 
@@ -117,7 +128,8 @@ TEST(Behaviour, StartsWithTheDefaultRatioTheTitleAndItalian) {
         FakeWindow w(mark);
         EXPECT_EQ(w.all(), std::string("||||||") + ratio);
         EXPECT_EQ(w.behaviour.ratio(), 4.0 / 3.0);
-        EXPECT_EQ(w.title, "Quadrel v1.0 rev.7");
+        EXPECT_EQ(w.title, kTitle);
+        EXPECT_EQ(w.checkedLocks, (std::array{0, 0, 0}));
         EXPECT_EQ(w.behaviour.language(), "it");
         EXPECT_EQ(w.checked, (std::array{true, false}));
         EXPECT_EQ(w.shown, LockPair::Pixels);
@@ -187,26 +199,47 @@ TEST(Behaviour, LockPairAndF6FollowTheFieldLastEntered) {
     }
 }
 
-// The flags switch every caption and the checked flag; the flag in use changes nothing.
-TEST(Behaviour, FlagsSwitchTheLanguage) {
+// The flags switch every control's text and hint and the checked flag; the flag in use changes
+// nothing. One literal row a language, so that two captions swapped in the table fail.
+TEST(Behaviour, FlagsSwitchEveryControlsText) {
+    const auto shown = [](const lang::Captions &captions) {
+        std::string all;
+        for (const layout::Row &row : layout::kControls) {
+            const auto [text, hint] = TextOf(row.control, captions);
+            all += std::string(text) + (hint.empty() ? "" : "(" + std::string(hint) + ")") + "|";
+        }
+        return all;
+    };
     FakeWindow w;
     w.play(U"Ⓔ");
     ASSERT_NE(w.captions, nullptr);
-    const lang::Captions &en = *w.captions;
-    const std::vector<std::string> shown{en.labelText[0], en.labelText[1], en.labelText[2],
-                                         en.labelText[3], en.labelText[4], en.labelText[5],
-                                         en.lockText,     en.closeText,    en.optionsText,
-                                         en.ratioText,    en.defaultText,  en.languageName};
-    EXPECT_EQ(shown, (std::vector<std::string>{"Megapixels", "Horizontal pixels", "Vertical pixels",
-                                               "Print resolution [DPI]", "Print width [cm]",
-                                               "Print height [cm]", "lock", "Close", "Options",
-                                               "X/Y ratio", "default", "English"}));
+    EXPECT_EQ(shown(*w.captions),
+              "Megapixels|Megapixels|Horizontal pixels|Horizontal pixels|Vertical pixels|Vertical "
+              "pixels|Print resolution [DPI]|Print resolution [DPI]|Print width [cm]|Print width "
+              "[cm]|Print height [cm]|Print height [cm]|X/Y ratio|X/Y ratio|default(Puts back the "
+              "4/3 ratio)|Close|Italiano(Italiano)|English(English)|What stays fixed while the "
+              "print size changes|lock(Keeps the pixels fixed)|lock(Keeps the print resolution "
+              "fixed)||What stays fixed while the print resolution changes|lock(Keeps the pixels "
+              "fixed)|lock(Keeps the print size fixed)|||What stays fixed while the pixels "
+              "change|lock(Keeps the print resolution fixed)|lock(Keeps the print size fixed)||| "
+              "Options |Author: Quadrel team|");
     EXPECT_EQ(w.checked, (std::array{false, true}));
     w.captions = nullptr;
     w.play(U"Ⓔ");
     EXPECT_EQ(w.captions, nullptr);
     w.play(U"Ⓘ");
-    EXPECT_EQ(std::string(w.captions->labelText[3]), "Risoluzione di stampa [DPI]");
+    EXPECT_EQ(shown(*w.captions),
+              "Megapixel|Megapixel|Pixel in orizzontale|Pixel in orizzontale|Pixel in "
+              "verticale|Pixel in verticale|Risoluzione di stampa [DPI]|Risoluzione di stampa "
+              "[DPI]|Larghezza di stampa [cm]|Larghezza di stampa [cm]|Altezza di stampa "
+              "[cm]|Altezza di stampa [cm]|Rapporto X/Y|Rapporto X/Y|predef.(Rimette il rapporto "
+              "4/3)|Chiudi|Italiano(Italiano)|English(English)|Cosa resta fisso se cambiano le "
+              "dimensioni di stampa|blocca(Mantiene fissi i pixel)|blocca(Mantiene fissa la "
+              "risoluzione di stampa)||Cosa resta fisso se cambia la risoluzione di "
+              "stampa|blocca(Mantiene fissi i pixel)|blocca(Mantiene fisse le dimensioni di "
+              "stampa)|||Cosa resta fisso se cambiano i pixel|blocca(Mantiene fissa la "
+              "risoluzione di stampa)|blocca(Mantiene fisse le dimensioni di stampa)||| Opzioni "
+              "|Autore: Quadrel team|");
     EXPECT_EQ(w.checked, (std::array{true, false}));
 }
 

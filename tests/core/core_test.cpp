@@ -1,12 +1,11 @@
-// The calculation core without a window: number text, ratio texts, the key filter, the
-// recalculation and the caption tables. Texts in the tables are written with a comma as the
-// decimal mark and checked under each mark of kMarks.
+// The calculation core without a window: number text, ratio texts, the key filter and the
+// recalculation. Texts in the tables are written with a comma as the decimal mark and checked
+// under each mark of kMarks.
 
 #include "core/key_filter.hpp"
 #include "core/number_text.hpp"
 #include "core/ratio.hpp"
 #include "core/recalc.hpp"
-#include "lang/captions.hpp"
 
 #include <cfloat>
 #include <climits>
@@ -164,10 +163,10 @@ TEST(ReadRatio, DividesOneNumberByAnotherOrReadsOneNumber) {
     }
 }
 
-// Lock choices: the first option of every pair, the second one of a pair, neither, both.
-constexpr LockChoices k1{}, kP2{.pixels = {false, true}}, kD2{.resolution = {false, true}},
-    kR2{.printSize = {false, true}}, kNeither{{false, false}, {false, false}, {false, false}},
-    kBoth{{true, true}, {true, true}, {true, true}};
+// Lock choices: the first option of every pair, or the second one of a pair.
+constexpr LockChoices k1{}, kP2{.pixels = LockChoices::OnPixels::KeepPrintSize},
+    kD2{.resolution = LockChoices::OnResolution::KeepPrintSize},
+    kR2{.printSize = LockChoices::OnPrintSize::KeepResolution};
 
 struct Case {
     std::string_view name;
@@ -185,8 +184,6 @@ const Case kCases[] = {
     {"megapixels, both sizes kept as they are", 0, "8;;;300;30;20", "8;3266;2449;277;30;20", kP2},
     {"megapixels, height kept", 0, "8;;;300;;22,5", "8;3266;2449;277;30;22,5", kP2},
     {"megapixels, no numbers to keep", 0, "8;abc;;300;x;1e400", "8;3266;2449;300;;", kP2},
-    {"megapixels, neither lock", 0, "8;;;300;30;20", "8;3266;2449;300;30;20", kNeither},
-    {"megapixels, both locks", 0, "8;;;300;30;20", "8;3266;2449;300;27,7;20,7", kBoth},
     {"megapixels empty", 0, "; 0012 ;;300,;27,66;1e3", ";12;;300;27,7;1000"},
     {"horizontal pixels", 1, ";4000;;300;;", "12;4000;3000;300;33,9;25,4"},
     {"vertical pixels, ratio 3/2", 2, ";;2000;;;", "6;3000;2000;;;", k1, 1.5},
@@ -198,18 +195,14 @@ const Case kCases[] = {
     {"Dpi, width kept", 3, ";;;300;30;", "9,4;3543;2657;300;30;22,5", kD2},
     {"Dpi, height kept", 3, ";;;300;;20", "7,4;3150;2362;300;26,7;20", kD2},
     {"Dpi, no size to keep", 3, "8;;;300;;", "8;;;300;;", kD2},
-    {"Dpi, neither lock", 3, "8;3264;2448;200;30;", "8;3264;2448;200;30;", kNeither},
-    {"Dpi, both locks", 3, ";;;300;30;", "9,4;3543;2657;300;30;22,5", kBoth},
     {"width, no pixels to keep", 4, ";;;300;30;", ";;;300;30;22,5"},
     {"width, pixels kept", 4, ";4000;;;30;", "12;4000;3000;339;30;22,5"},
     {"width, both pixel counts kept", 4, "12,2;4032;3024;;15;", "12,2;4032;3024;683;15;11,2"},
     {"width, no Dpi to keep", 4, "8;;;;30;", "8;;;;30;22,5", kR2},
-    {"width, neither lock", 4, "8;;;300;30;", "8;;;300;30;22,5", kNeither},
     // The grouping of a formula decides a half: (WidthCm * Dpi) / 2,54 = 5567,4999... and
     // PixelsX / Ratio = 7357,4999... (with HeightCm * Dpi / 2,54 it would be 7357,5).
     {"width, Dpi kept, 5567,4999", 4, ";;;635;22,27;", "23,2;5567;4176;635;22,27;16,7", kR2},
     {"width, Dpi kept, 7357,4999", 4, ";;;981;25,4;", "72,2;9810;7357;981;25,4;19", kR2},
-    {"width, both locks", 4, ";;;300;30;", "9,4;3543;2657;300;30;22,5", kBoth},
     {"height, pixels kept", 5, ";3200;;;;20", "7,7;3200;2400;305;26,7;20"},
     {"outside the fields", -1, "8,04;3264,4;;300;;", "8;3264;;300;;"},
     // Failures while deriving write nothing; a failure while showing field k writes those before.
@@ -246,14 +239,6 @@ TEST(RecalcWrites, WritesTheOtherFieldsInOrderWithEachMark) {
             EXPECT_EQ(fields, after);
         }
     }
-}
-
-// A language's captions are found by its code alone, compared exactly.
-TEST(Captions, BelongToTheTwoExactCodesOnly) {
-    EXPECT_STREQ(lang::CaptionsOf("it")->lockText, "blocca");
-    EXPECT_STREQ(lang::CaptionsOf("uk")->labelText[3], "Print resolution [DPI]");
-    for (const std::string_view unknown : {"IT", "Uk", " it", "uk ", "", "en", "ita"})
-        EXPECT_EQ(lang::CaptionsOf(unknown), nullptr) << '"' << unknown << '"';
 }
 
 } // namespace

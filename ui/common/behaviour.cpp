@@ -22,45 +22,66 @@ char32_t CodePoint(std::string_view utf8) {
     return c;
 }
 
-std::array<bool, 2> &ChoiceOf(LockChoices &locks, LockPair pair) {
-    switch (pair) {
-    case LockPair::Pixels:
-        return locks.pixels;
-    case LockPair::Resolution:
-        return locks.resolution;
-    default:
-        return locks.printSize;
-    }
-}
-
 } // namespace
+
+ControlText TextOf(const Control &control, const lang::Captions &captions) {
+    const auto pair = std::size_t(control.pair.value_or(LockPair::Pixels));
+    const auto index = std::size_t(control.index);
+    switch (control.role) {
+    case Role::Field:
+    case Role::FieldLabel:
+        return {captions.fieldLabels.at(index)};
+    case Role::RatioField:
+    case Role::RatioLabel:
+        return {captions.ratioText};
+    case Role::DefaultRatioButton:
+        return {captions.defaultText, captions.defaultHint};
+    case Role::CloseButton:
+        return {captions.closeText};
+    case Role::Flag: {
+        const char *name = lang::kCaptions.at(index).languageName;
+        return {name, name};
+    }
+    case Role::LockOption:
+        return {captions.lockText, captions.lockHints.at(pair).at(index)};
+    case Role::CreditLabel:
+        return {captions.creditText};
+    case Role::OptionsHeading:
+        return {captions.optionsHeading};
+    case Role::LockFrame:
+        return {captions.lockFrames.at(pair)};
+    case Role::Line:
+        break;
+    }
+    return {};
+}
 
 void WindowBehaviour::start(std::string_view localeDecimalMark) {
     decimalMark_ = DecimalSepFromMark(localeDecimalMark);
     ratio_ = 4.0 / 3.0;
     view_.write(kRatioField, FormatFixed(ratio_, 13, decimalMark_).value_or(""));
     view_.setTitle(kTitle);
+    for (const LockPair pair : kLockPairs)
+        view_.setLockChecked(pair, locks_.chosen(pair));
     flagPressed(0);
 }
 
-std::optional<char32_t> WindowBehaviour::typed(int field, char32_t c) const {
+std::optional<char32_t> WindowBehaviour::typed(const Control &field, char32_t c) const {
     return TypedCharacter(c, field == kRatioField ? KeyField::Ratio : KeyField::Data,
                           CodePoint(decimalMark_));
 }
 
-void WindowBehaviour::focusChanged(Control now) {
-    // No control: the window itself lost the focus to another program, or a popup menu took it;
-    // the focus comes back to the same control, which was never left.
-    if (now.kind == Control::Kind::None || now == focused_)
+void WindowBehaviour::focusChanged(const Control &now) {
+    // A report of the control in focus: the window came back from another program, or a popup
+    // menu closed; the control was never left.
+    if (now == focused_)
         return;
-    const Control left = std::exchange(focused_, now);
-    if (left.kind == Control::Kind::Field) {
-        if (left.index == kRatioField)
-            leaveRatio();
-        else
-            leave(left.index);
-    }
-    if (now.kind == Control::Kind::Field && now.index != kRatioField)
+    const std::optional<Control> left = std::exchange(focused_, now);
+    if (left == kRatioField)
+        leaveRatio();
+    else if (left && left->role == Role::Field)
+        leave(left->index);
+    if (now.role == Role::Field)
         enter(now.index);
 }
 
@@ -68,24 +89,24 @@ void WindowBehaviour::enter(int field) {
     lastEntered_ = field;
     editedThisVisit_ = false;
     for (int k = 0; k < kFieldCount; ++k)
-        textsOnEntry_[k] = view_.text(k);
+        textsOnEntry_[k] = view_.text(Control::Field(k));
     anchorOnEntry_ = anchor_;
-    view_.selectAll(field);
+    view_.selectAll(Control::Field(field));
     view_.showLockPair(PairOf(field));
 }
 
 void WindowBehaviour::leave(int field) {
     if (!std::exchange(editedThisVisit_, false))
         return;
-    const std::string clean = CleanNumber(view_.text(field), decimalMark_);
+    const std::string clean = CleanNumber(view_.text(Control::Field(field)), decimalMark_);
     if (clean.empty()) {
         // The user's edits came to no number: the window goes back to how it was on entry.
         for (int k = 0; k < kFieldCount; ++k)
-            view_.write(k, textsOnEntry_[k]);
+            view_.write(Control::Field(k), textsOnEntry_[k]);
         anchor_ = anchorOnEntry_;
         return;
     }
-    view_.write(field, clean);
+    view_.write(Control::Field(field), clean);
     recalculate(field);
 }
 
@@ -96,13 +117,13 @@ void WindowBehaviour::leaveRatio() {
     view_.write(kRatioField, NumberText(ratio, decimalMark_));
 }
 
-void WindowBehaviour::edited(int field) {
-    if (focused_ != Control::Field(field))
+void WindowBehaviour::edited(const Control &field) {
+    if (field != focused_)
         return;
-    if (field != kRatioField) {
+    if (field.role == Role::Field) {
         editedThisVisit_ = true;
-        anchor_ = field;
-        recalculate(field);
+        anchor_ = field.index;
+        recalculate(field.index);
         return;
     }
     // Only a positive number is a ratio: 0 (on the way to "0,75") or a pasted negative number
@@ -117,10 +138,10 @@ void WindowBehaviour::edited(int field) {
 }
 
 void WindowBehaviour::lockChosen(LockPair pair, int option) {
-    std::array<bool, 2> &choice = ChoiceOf(locks_, pair);
-    if (choice[option])
+    if (locks_.chosen(pair) == option)
         return;
-    choice = {option == 0, option == 1};
+    locks_.choose(pair, option);
+    view_.setLockChecked(pair, locks_.chosen(pair));
     // Another pair's choice counts from the next edit of a field of its kind.
     if (anchor_ >= 0 && PairOf(anchor_) == pair)
         recalculate(anchor_);
@@ -150,19 +171,19 @@ void WindowBehaviour::switchLockFocus() {
     if (lastEntered_ < 0)
         return; // no pair shows yet
     const LockPair pair = PairOf(lastEntered_);
-    if (focused_.kind == Control::Kind::LockOption && focused_.pair == pair)
+    if (focused_ && focused_->role == Role::LockOption && focused_->pair == pair)
         view_.focus(Control::Field(lastEntered_));
     else
-        view_.focus(Control::Lock(pair, ChoiceOf(locks_, pair)[0] ? 0 : 1));
+        view_.focus(Control::Lock(pair, locks_.chosen(pair)));
 }
 
 void WindowBehaviour::recalculate(int field) {
     std::array<std::string, kFieldCount> texts;
     FieldTexts views;
     for (int k = 0; k < kFieldCount; ++k)
-        views[k] = texts[k] = view_.text(k);
+        views[k] = texts[k] = view_.text(Control::Field(k));
     for (const FieldWrite &write : RecalcWrites(field, views, ratio_, locks_, decimalMark_))
-        view_.write(write.field, write.text);
+        view_.write(Control::Field(write.field), write.text);
 }
 
 } // namespace quadrel

@@ -20,6 +20,7 @@
 
 #include "core/recalc.hpp"
 #include "lang/captions.hpp"
+#include "ui/common/layout.hpp"
 
 #include <array>
 #include <optional>
@@ -28,52 +29,37 @@
 
 namespace quadrel {
 
-// The lock pairs, by the kind of field whose edit they count for; also the lock frames.
-enum class LockPair { Pixels, Resolution, PrintSize };
-
-// The pair that counts when `field` (0..5) is edited.
-//   PairOf(Megapixels) -> Pixels   PairOf(Dpi) -> Resolution   PairOf(HeightCm) -> PrintSize
-constexpr LockPair PairOf(int field) {
-    return field < Dpi    ? LockPair::Pixels
-           : field == Dpi ? LockPair::Resolution
-                          : LockPair::PrintSize;
-}
-
-// The ratio field, where a field index is asked for; the data fields are 0..5 (Field).
-inline constexpr int kRatioField = kFieldCount;
-
-// A control of the main window that can have the focus.
-struct Control {
-    enum class Kind { None, Field, DefaultRatioButton, CloseButton, Flag, LockOption };
-    Kind kind = Kind::None;
-    // Field: 0..5 a data field, kRatioField the ratio field. Flag: 0 Italian, 1 English.
-    // LockOption: the option (0, 1) of pair `pair`.
-    int index = 0;
-    LockPair pair = LockPair::Pixels;
-    bool operator==(const Control &) const = default;
-
-    static Control Field(int field) { return {Kind::Field, field}; }
-    static Control Lock(LockPair pair, int option) { return {Kind::LockOption, option, pair}; }
+// What a control shows in a language: its text (a label's, a button's or an option's caption; the
+// name a screen reader gives a field, a flag or a lock frame), and its hint, the description a
+// screen reader reads and the tooltip (empty for none). A flag is named in its own language
+// whatever language is on, so that everyone finds their language; a line has no text.
+struct ControlText {
+    std::string_view text;
+    std::string_view hint = {};
 };
+ControlText TextOf(const Control &control, const lang::Captions &captions);
 
-// What the behaviour needs of a window. Field texts are UTF-8.
+// What the behaviour needs of a window. Field texts are UTF-8; a field is a data field
+// (Control::Field) or the ratio field (kRatioField). None of the writes below is reported back as
+// the user's doing.
 class WindowView {
 public:
     virtual ~WindowView() = default;
 
-    // The text of field `field` (0..5, or kRatioField).
-    virtual std::string text(int field) const = 0;
-    // Sets the text as the program's own write: no edit is reported for it. Unless the field has
-    // the focus, its caret goes to the start, so that a long text shows its first digits.
-    virtual void write(int field, const std::string &text) = 0;
+    virtual std::string text(const Control &field) const = 0;
+    // Sets the text. Unless the field has the focus, its caret goes to the start, so that a long
+    // text shows its first digits.
+    virtual void write(const Control &field, const std::string &text) = 0;
     // Selects the whole text of the field.
-    virtual void selectAll(int field) = 0;
+    virtual void selectAll(const Control &field) = 0;
     // Shows the lock frame of `pair` and hides the other two.
     virtual void showLockPair(LockPair pair) = 0;
+    // Checks option `option` of `pair` and unchecks the other.
+    virtual void setLockChecked(LockPair pair, int option) = 0;
     // Moves the focus to `control`; the window reports the move back through focusChanged.
-    virtual void focus(Control control) = 0;
+    virtual void focus(const Control &control) = 0;
     virtual void setTitle(const std::string &title) = 0;
-    // Every caption, description and tooltip, from the language's captions.
+    // Every control's text and hint in the language of `captions` (TextOf).
     virtual void setCaptions(const lang::Captions &captions) = 0;
     // Marks the flag of the language in use: checked for screen readers and drawn 4 pixels larger
     // on every side (layout::Highlighted); `checked` false undoes that.
@@ -87,20 +73,19 @@ public:
 
     // Start-up, before the window is first shown: the decimal mark from the locale's own (its
     // first character), the 4/3 ratio written into the ratio field, the title with the version,
-    // and Italian.
+    // the first option of each lock pair checked, and Italian.
     void start(std::string_view localeDecimalMark);
 
     // What typing `c` into field `field` puts there: `c` itself, its ASCII digit for a decimal
     // digit of any script, the decimal mark for "," or ".", in the ratio field also "/" and ":";
     // control characters pass; nothing for any other character.
-    std::optional<char32_t> typed(int field, char32_t c) const;
+    std::optional<char32_t> typed(const Control &field, char32_t c) const;
 
     // The control that has the focus now; a report that repeats the control in focus (the window
     // reactivated, a context menu closed) changes nothing.
-    void focusChanged(Control now);
-    // The user changed the text of field `field` (0..5 or kRatioField). Counts only while that
-    // field has the focus.
-    void edited(int field);
+    void focusChanged(const Control &now);
+    // The user changed the text of `field`. Counts only while that field has the focus.
+    void edited(const Control &field);
     // The user chose option `option` of `pair` (a click, Space, an arrow key).
     void lockChosen(LockPair pair, int option);
     void defaultRatioPressed();
@@ -111,12 +96,10 @@ public:
     void switchLockFocus();
 
     // For the windows and the tests.
-    const std::string &decimalMark() const { return decimalMark_; }
     double ratio() const { return ratio_; }
     const LockChoices &locks() const { return locks_; }
     std::string_view language() const { return language_; }
     int lastEntered() const { return lastEntered_; } // the data field last entered, or -1
-    int anchor() const { return anchor_; }           // the data field last edited, or -1
 
 private:
     void recalculate(int field);
@@ -129,7 +112,7 @@ private:
     double ratio_ = 4.0 / 3.0;
     LockChoices locks_;
     std::string_view language_;
-    Control focused_;
+    std::optional<Control> focused_;
     int lastEntered_ = -1;
     int anchor_ = -1;
     // The visit to the data field in focus: whether the user edited it, and the window as it was

@@ -1,19 +1,64 @@
 #pragma once
 
-// The main window's layout in twips (1/1440 inch), one row per control, and the conversion of a
-// twips box to screen pixels; both windows place their controls from it. No toolkit is involved.
+// The main window's table of controls: what each control is and where it lies, in twips (1/1440
+// inch), with the conversion of a twips box to screen pixels. Both windows create, place, find
+// and dispatch their controls from this one table, as a dialog template drives a dialog. No
+// toolkit is involved.
 //
-// A row gives the control's name, its index among the controls of that name (-1 for a single
-// control), its container, and its left, top, width and height. A control inside a lock frame is
-// placed relative to the frame's top-left corner. A line is a box of zero width (vertical) or zero
-// height (horizontal) from its first end point: line 4 runs from (68, 2880) to (4748, 2880).
+// A row gives the control (its role, its index among the controls of that role, the lock pair it
+// belongs to) and its left, top, width and height. A control of a lock pair lies in that pair's
+// frame and is placed relative to the frame's top-left corner; everything else, the frames
+// included, lies in the window. A line is a box of zero width (vertical) or zero height
+// (horizontal) from its first end point: the window's line runs from (68, 2880) to (4748, 2880).
 // Labels size themselves to their text; their width and height here are those of the Italian
 // captions in an 8-point dialog font, and only their left and top are binding.
 
+#include "core/recalc.hpp"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <string_view>
-#include <utility>
+#include <optional>
+#include <string>
+
+namespace quadrel {
+
+// What a control is to the window. The first six roles take the focus.
+enum class Role {
+    Field,              // a data field, by its index (Field, core/recalc.hpp)
+    RatioField,         // the X/Y ratio
+    DefaultRatioButton, // puts back 4/3
+    CloseButton,
+    Flag,               // 0 Italian, 1 English
+    LockOption,         // option 0 or 1 of its pair
+    FieldLabel,         // the label of the data field of the same index
+    RatioLabel,
+    CreditLabel,
+    OptionsHeading,     // the heading on the window's line, above the ratio
+    LockFrame,          // its pair's options, shown while a field of the pair's kind is the one
+                        // last entered
+    Line,               // 0..4
+};
+
+struct Control {
+    Role role = Role::Field;
+    int index = 0;                // among the controls of its role (and pair); 0 for a single one
+    std::optional<LockPair> pair = {}; // the lock pair it belongs to
+    bool operator==(const Control &) const = default;
+
+    constexpr bool takesFocus() const { return role <= Role::LockOption; }
+
+    static constexpr Control Field(int field) { return {Role::Field, field}; }
+    static constexpr Control Flag(int flag) { return {Role::Flag, flag}; }
+    static constexpr Control Lock(LockPair pair, int option) {
+        return {Role::LockOption, option, pair};
+    }
+    static constexpr Control Frame(LockPair pair) { return {Role::LockFrame, 0, pair}; }
+};
+
+inline constexpr Control kRatioField{Role::RatioField};
+
+} // namespace quadrel
 
 namespace quadrel::layout {
 
@@ -65,76 +110,93 @@ inline BoxF Highlighted(BoxF box, bool on, TwipsPerPixel perPixel) {
     return {box.left - dx, box.top - dy, box.width + 2.0F * dx, box.height + 2.0F * dy};
 }
 
-// The containers: the window, and the three lock frames, each shown while a field of its kind is
-// the one last entered (pixel fields, the resolution field, a print-size field).
-enum class Container { Window, PixelLocks, ResolutionLocks, PrintSizeLocks };
-
-struct Place {
-    std::string_view name;
-    int index; // among the controls of that name, -1 for a single control
-    Container container;
+struct Row {
+    Control control;
     BoxF box;
 };
 
 // The window's client area: 322 x 284 pixels at 15 twips per pixel.
 inline constexpr BoxF kClientArea{0, 0, 4830, 4260};
 
+// The rows in the order the window creates its controls: the controls that take the focus in the
+// order Tab visits them, each field's label just before its field (where a screen reader looks for
+// a field's name), each pair's options inside its frame; last what lies on top of the window's
+// line. The flags and the option pairs come after the close button: while a field is being edited
+// its frame changes with the field, so the pair stands where the frame shown is always the one of
+// the field last entered. Tab passes over the options of a hidden frame.
 // clang-format off
-inline constexpr auto kPlaces = std::to_array<Place>({
-    // name                  index  container                      left   top    width  height
-    {"flag",                  0,    Container::Window,          {120,   60,    435,   240}},
-    {"flag",                  1,    Container::Window,          {660,   60,    435,   240}},
-    {"fieldLabel",            0,    Container::Window,          {180,   525,   720,   195}},
-    {"field",                 0,    Container::Window,          {2224,  480,   1455,  285}},
-    {"fieldLabel",            1,    Container::Window,          {180,   870,   1290,  195}},
-    {"field",                 1,    Container::Window,          {2224,  825,   1455,  285}},
-    {"fieldLabel",            2,    Container::Window,          {180,   1215,  1140,  195}},
-    {"field",                 2,    Container::Window,          {2224,  1170,  1455,  285}},
-    {"fieldLabel",            3,    Container::Window,          {180,   1560,  1935,  195}},
-    {"field",                 3,    Container::Window,          {2224,  1515,  1455,  285}},
-    {"printSizeLocks",       -1,    Container::Window,          {3735,  480,   915,   1455}},
-    {"fieldLabel",            4,    Container::Window,          {180,   1905,  1800,  195}},
-    {"field",                 4,    Container::Window,          {2224,  1860,  1455,  285}},
-    {"fieldLabel",            5,    Container::Window,          {180,   2250,  1575,  195}},
-    {"field",                 5,    Container::Window,          {2224,  2205,  1455,  285}},
-    {"resolutionLocks",      -1,    Container::Window,          {3735,  480,   915,   2055}},
-    {"pixelLocks",           -1,    Container::Window,          {3735,  1560,  915,   975}},
-    {"optionsHeading",       -1,    Container::Window,          {2078,  2760,  675,   225}},
-    {"line",                  4,    Container::Window,          {68,    2880,  4680,  0}},
-    {"ratioLabel",           -1,    Container::Window,          {180,   3120,  990,   195}},
-    {"ratioField",           -1,    Container::Window,          {2224,  3075,  1455,  285}},
-    {"defaultRatioButton",   -1,    Container::Window,          {3720,  3075,  975,   285}},
-    {"creditLabel",          -1,    Container::Window,          {60,    3810,  1950,  195}},
-    {"closeButton",          -1,    Container::Window,          {3480,  3720,  1215,  375}},
-
-    {"printSizeLock",         0,    Container::PrintSizeLocks,  {26,    360,   915,   255}},
-    {"printSizeLock",         1,    Container::PrintSizeLocks,  {26,    1065,  915,   255}},
-    {"line",                  0,    Container::PrintSizeLocks,  {0,     0,     0,     960}},
-    {"resolutionLock",        0,    Container::ResolutionLocks, {26,    360,   915,   255}},
-    {"resolutionLock",        1,    Container::ResolutionLocks, {26,    1600,  915,   255}},
-    {"line",                  2,    Container::ResolutionLocks, {0,     0,     0,     960}},
-    {"line",                  3,    Container::ResolutionLocks, {0,     1440,  0,     560}},
-    {"pixelLock",             0,    Container::PixelLocks,      {26,    0,     915,   255}},
-    {"pixelLock",             1,    Container::PixelLocks,      {26,    518,   915,   255}},
-    {"line",                  1,    Container::PixelLocks,      {0,     270,   0,     690}},
-});
+inline constexpr auto kControls = [] {
+    using enum Role;
+    using enum LockPair;
+    return std::to_array<Row>({
+    // control                                    left   top    width  height
+    {{FieldLabel, 0},                           {180,   525,   720,   195}},
+    {{Field, 0},                                {2224,  480,   1455,  285}},
+    {{FieldLabel, 1},                           {180,   870,   1290,  195}},
+    {{Field, 1},                                {2224,  825,   1455,  285}},
+    {{FieldLabel, 2},                           {180,   1215,  1140,  195}},
+    {{Field, 2},                                {2224,  1170,  1455,  285}},
+    {{FieldLabel, 3},                           {180,   1560,  1935,  195}},
+    {{Field, 3},                                {2224,  1515,  1455,  285}},
+    {{FieldLabel, 4},                           {180,   1905,  1800,  195}},
+    {{Field, 4},                                {2224,  1860,  1455,  285}},
+    {{FieldLabel, 5},                           {180,   2250,  1575,  195}},
+    {{Field, 5},                                {2224,  2205,  1455,  285}},
+    {{RatioLabel},                              {180,   3120,  990,   195}},
+    {{RatioField},                              {2224,  3075,  1455,  285}},
+    {{DefaultRatioButton},                      {3720,  3075,  975,   285}},
+    {{CloseButton},                             {3480,  3720,  1215,  375}},
+    {{Flag, 0},                                 {120,   60,    435,   240}},
+    {{Flag, 1},                                 {660,   60,    435,   240}},
+    {{LockFrame, 0, PrintSize},                 {3735,  480,   915,   1455}},
+    {{LockOption, 0, PrintSize},                {26,    360,   915,   255}},
+    {{LockOption, 1, PrintSize},                {26,    1065,  915,   255}},
+    {{Line, 0, PrintSize},                      {0,     0,     0,     960}},
+    {{LockFrame, 0, Resolution},                {3735,  480,   915,   2055}},
+    {{LockOption, 0, Resolution},               {26,    360,   915,   255}},
+    {{LockOption, 1, Resolution},               {26,    1600,  915,   255}},
+    {{Line, 2, Resolution},                     {0,     0,     0,     960}},
+    {{Line, 3, Resolution},                     {0,     1440,  0,     560}},
+    {{LockFrame, 0, Pixels},                    {3735,  1560,  915,   975}},
+    {{LockOption, 0, Pixels},                   {26,    0,     915,   255}},
+    {{LockOption, 1, Pixels},                   {26,    518,   915,   255}},
+    {{Line, 1, Pixels},                         {0,     270,   0,     690}},
+    {{Line, 4},                                 {68,    2880,  4680,  0}},
+    {{OptionsHeading},                          {2078,  2760,  675,   225}},
+    {{CreditLabel},                             {60,    3810,  1950,  195}},
+    });
+}();
 // clang-format on
 
-// The names of the lock options of each pair, in the order of LockPair (ui/common/behaviour.hpp).
-inline constexpr std::array<std::string_view, 3> kLockOptionNames{"pixelLock", "resolutionLock",
-                                                                  "printSizeLock"};
+// The row of `control` in kControls; kControls.size() for a control the window does not have.
+constexpr std::size_t RowOf(const Control &control) {
+    return std::size_t(std::ranges::find(kControls, control, &Row::control) - kControls.begin());
+}
 
-// The order in which Tab visits the controls that take the focus, by name and index; it passes
-// over the options of a hidden frame. The flags and the option pairs come after the close button:
-// while a field is being edited its frame changes with the field, so the pair stands where the
-// frame shown is always the one of the field last entered.
-// clang-format off
-inline constexpr auto kTabOrder = std::to_array<std::pair<std::string_view, int>>({
-    {"field", 0}, {"field", 1}, {"field", 2}, {"field", 3}, {"field", 4}, {"field", 5},
-    {"ratioField", -1}, {"defaultRatioButton", -1}, {"closeButton", -1}, {"flag", 0}, {"flag", 1},
-    {"printSizeLock", 0}, {"printSizeLock", 1}, {"resolutionLock", 0}, {"resolutionLock", 1},
-    {"pixelLock", 0}, {"pixelLock", 1},
-});
-// clang-format on
+// The container of `control`: the frame of its pair, or none for the window.
+constexpr std::optional<Control> ContainerOf(const Control &control) {
+    if (!control.pair || control.role == Role::LockFrame)
+        return std::nullopt;
+    return Control::Frame(*control.pair);
+}
+
+// A name of the control for people: its role, its pair and its index where it has them.
+//   Name(Control::Field(3)) -> "field.3"   Name(Control::Lock(PrintSize, 1)) ->
+//   "lockOption.printSize.1"   Name(kRatioField) -> "ratioField"
+inline std::string Name(const Control &control) {
+    constexpr std::array<const char *, 12> kRoles{
+        "field", "ratioField", "defaultRatioButton", "closeButton", "flag",
+        "lockOption", "fieldLabel", "ratioLabel", "creditLabel", "optionsHeading",
+        "lockFrame", "line"};
+    constexpr std::array<const char *, 3> kPairs{"pixels", "resolution", "printSize"};
+    std::string name = kRoles.at(std::size_t(control.role));
+    if (control.pair)
+        name = name + '.' + kPairs.at(std::size_t(*control.pair));
+    const bool single = std::ranges::count(kControls, control.role,
+                                           [](const Row &r) { return r.control.role; }) == 1;
+    if (!single && control.role != Role::LockFrame)
+        name += '.' + std::to_string(control.index);
+    return name;
+}
 
 } // namespace quadrel::layout
