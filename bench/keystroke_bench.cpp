@@ -10,7 +10,6 @@
 // Target: the window at most 1.3 times the floor, without paint and with it. Any Google Benchmark
 // flag may be given; the defaults are 10 repetitions of 0.5 s.
 
-#include "ui/qt/controls.hpp"
 #include "ui/qt/main_window.hpp"
 
 #include <QApplication>
@@ -35,8 +34,8 @@ constexpr int kFields = 6;
 // fields.
 constexpr std::array<char, 2> kDigits{'7', '8'};
 
-QLineEdit *field(const QWidget &window, int index) {
-    return quadrel::findControl<QLineEdit>(&window, "field", index);
+QLineEdit *field(const quadrel::MainWindow &window, int index) {
+    return static_cast<QLineEdit *>(window.widget(quadrel::Control::Field(index)));
 }
 
 void typeDigit(QLineEdit *f, char digit) {

@@ -88,9 +88,10 @@ void CompletePixels(Derivation &d) {
     }
 }
 
-// After an edit of a pixel field, which has left all three pixel quantities filled: the pixel pair's first option keeps
-// Dpi and derives the print size, its second keeps the print size and derives Dpi. A HeightCm that
-// the field already held stays, even where it does not match WidthCm / Ratio.
+// After an edit of a pixel field, which has left all three pixel quantities filled: the pixel
+// pair's first option keeps Dpi and derives the print size, its second keeps the print size and
+// derives Dpi. A HeightCm that the field already held stays, even where it does not match WidthCm /
+// Ratio.
 void PixelFieldEdited(Derivation &d, const LockChoices &locks) {
     if (locks.pixels == LockChoices::OnPixels::KeepResolution) {
         if (d.has(Dpi)) {
@@ -106,8 +107,8 @@ void PixelFieldEdited(Derivation &d, const LockChoices &locks) {
     }
 }
 
-// After an edit of a print size, once both print sizes are filled: the print-size pair's first option keeps the pixels and
-// derives Dpi, its second keeps Dpi and derives the pixels.
+// After an edit of a print size, once both print sizes are filled: the print-size pair's first
+// option keeps the pixels and derives Dpi, its second keeps Dpi and derives the pixels.
 void PrintSizeEdited(Derivation &d, const LockChoices &locks) {
     if (locks.printSize == LockChoices::OnPrintSize::KeepPixels) {
         CompletePixels(d);
@@ -136,7 +137,8 @@ void Derive(int index, Derivation &d, const LockChoices &locks) {
         d.PixelsXFromY();
         d.MegapixelsFromPixels();
         return PixelFieldEdited(d, locks);
-    case Dpi: // the first option keeps the pixels and derives the print size, the second the other way round
+    case Dpi: // the first option keeps the pixels and derives the print size, the second the other
+              // way round
         if (locks.resolution == LockChoices::OnResolution::KeepPixels) {
             CompletePixels(d);
             if (d.has(Megapixels)) {

@@ -64,11 +64,11 @@ using FieldTexts = std::array<std::string_view, kFieldCount>;
 
 // Reads the six texts with ReadNumber, derives the other quantities from field `index`
 // and returns the writes: every field but `index` in increasing order (all six for an index outside
-// 0..5, which derives nothing), each as FormatFixed with the field's decimals. An empty edited field
-// derives nothing either; the others are rewritten. A failing step while deriving (division by
-// zero, a result too large for a double, the square root of a negative number, a ratio that is not
-// finite where a formula uses it) gives no writes; a failure while formatting field k (FormatFixed fails)
-// gives the writes before k. No text written is ever "nan", "inf" or "-0".
+// 0..5, which derives nothing), each as FormatFixed with the field's decimals. An empty edited
+// field derives nothing either; the others are rewritten. A failing step while deriving (division
+// by zero, a result too large for a double, the square root of a negative number, a ratio that is
+// not finite where a formula uses it) gives no writes; a failure while formatting field k
+// (FormatFixed fails) gives the writes before k. No text written is ever "nan", "inf" or "-0".
 std::vector<FieldWrite> RecalcWrites(int index, const FieldTexts &texts, double ratio,
                                      const LockChoices &locks, std::string_view dec);
 

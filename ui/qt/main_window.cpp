@@ -1,7 +1,6 @@
 #include "main_window.hpp"
 
 #include "accessibility.hpp"
-#include "controls.hpp"
 #include "image_box.hpp"
 #include "number_field.hpp"
 #include "twips.hpp"
@@ -24,6 +23,7 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
 #include <utility>
 
 namespace quadrel {
@@ -49,20 +49,6 @@ template <int flag> QImage FlagImage(QSize size) {
     return image;
 }
 
-constexpr std::array<LockPair, 3> kPairs{LockPair::Pixels, LockPair::Resolution,
-                                         LockPair::PrintSize};
-constexpr std::array<const char *, 3> kFrameNames{"pixelLocks", "resolutionLocks",
-                                                  "printSizeLocks"};
-
-// Gives a control its layout name as object name; a control of a numbered set also carries its
-// index, so that findControl, tests and accessibility tools find each one by name and index.
-template <class Widget> Widget *named(Widget *widget, std::string_view name, int index = -1) {
-    widget->setObjectName(QString::fromLatin1(name.data(), qsizetype(name.size())));
-    if (index >= 0)
-        widget->setProperty("index", index);
-    return widget;
-}
-
 // A lock option. Its pair stands one above the other, so the arrow keys choose within it Left and
 // Right as Up and Down do (Qt moves only towards a button that lies in the arrow's direction).
 class LockOption : public QRadioButton {
@@ -80,12 +66,6 @@ protected:
     }
 };
 
-// A label sizes itself to its text; its left and top stay.
-void setCaption(QLabel *label, const char *text) {
-    label->setText(QString::fromUtf8(text));
-    label->adjustSize();
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -101,9 +81,18 @@ MainWindow::~MainWindow() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
+QWidget *MainWindow::widget(const Control &control) const {
+    const std::size_t row = layout::RowOf(control);
+    return row < widgets_.size() ? widgets_[row] : nullptr;
+}
+
+NumberField *MainWindow::field(const Control &field) const {
+    return static_cast<NumberField *>(widget(field));
+}
+
 void MainWindow::createControls() {
     installAccessibility();
-    named(this, "mainWindow");
+    setObjectName(QStringLiteral("mainWindow"));
     setProperty("accessibleRole", QAccessible::Window);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -119,78 +108,84 @@ void MainWindow::createControls() {
     }
     setWindowIcon(icon);
 
-    const std::array<ImageBox::Drawing, 2> flagPictures{FlagImage<0>, FlagImage<1>};
-    for (int i = 0; i < 2; ++i) {
-        flags_[i] = named(new ImageBox(flagPictures[i], this), "flag", i);
-        // Named in its own language, so that everyone finds their language in any language.
-        flags_[i]->setAccessibleName(QString::fromUtf8(lang::kCaptions[i].languageName));
-        flags_[i]->setToolTip(flags_[i]->accessibleName());
+    // In the table's order, so that a frame exists before its options and a label before its
+    // field. Each control carries its name, for tests and accessibility tools.
+    for (std::size_t row = 0; row < widgets_.size(); ++row) {
+        const Control &control = layout::kControls[row].control;
+        const std::optional<Control> container = layout::ContainerOf(control);
+        widgets_[row] = create(control, container ? widget(*container) : this);
+        widgets_[row]->setObjectName(QString::fromStdString(layout::Name(control)));
     }
+}
 
-    const auto filter = [this](int field) {
-        return [this, field](char32_t c) { return behaviour_.typed(field, c); };
-    };
-    for (int i = 0; i < kFieldCount; ++i) {
-        fieldLabels_[i] = named(new QLabel(this), "fieldLabel", i);
-        fields_[i] = named(new NumberField(filter(i), this), "field", i);
-        fieldLabels_[i]->setBuddy(fields_[i]);
+QWidget *MainWindow::create(const Control &control, QWidget *parent) {
+    const auto filter = [this, control](char32_t c) { return behaviour_.typed(control, c); };
+    switch (control.role) {
+    case Role::Field:
+    case Role::RatioField:
+        return new NumberField(filter, parent);
+    case Role::FieldLabel:
+    case Role::RatioLabel:
+    case Role::CreditLabel:
+        return new QLabel(parent);
+    case Role::DefaultRatioButton:
+    case Role::CloseButton: {
+        auto *button = new QPushButton(parent);
+        button->setAutoDefault(true); // Return and Enter press it as Space does
+        return button;
     }
-
-    // Each frame is the parent of its option buttons and so makes them one exclusive group of
-    // their own; a frame only groups, it draws nothing and starts hidden.
-    for (const int p : {2, 1, 0}) {
-        lockFrames_[p] = named(new QWidget(this), kFrameNames[p]);
-        lockFrames_[p]->setProperty("accessibleRole", QAccessible::Grouping);
-        lockFrames_[p]->hide();
-        for (int i = 0; i < 2; ++i)
-            lockOptions_[p][i] =
-                named(new LockOption(lockFrames_[p]), layout::kLockOptionNames[p], i);
-        lockOptions_[p][0]->setChecked(true);
+    case Role::Flag:
+        return new ImageBox(control.index == 0 ? FlagImage<0> : FlagImage<1>, parent);
+    case Role::LockOption:
+        return new LockOption(parent);
+    case Role::LockFrame: {
+        // A frame is the parent of its option buttons and so makes them one exclusive group of
+        // their own; it only groups, it draws nothing and starts hidden.
+        auto *frame = new QWidget(parent);
+        frame->setProperty("accessibleRole", QAccessible::Grouping);
+        frame->hide();
+        return frame;
     }
-    // A line is its one-pixel-thick box filled with the text colour, which covers at least one
-    // device pixel at every screen scale (a 1-pixel pen down a 1-pixel box vanishes at 1.5x).
-    const std::array<QWidget *, 5> lineParents{lockFrames_[2], lockFrames_[0], lockFrames_[1],
-                                               lockFrames_[1], this};
-    for (int i = 0; i < 5; ++i) {
-        lines_[i] = named(new QWidget(lineParents[i]), "line", i);
-        lines_[i]->setBackgroundRole(QPalette::WindowText);
-        lines_[i]->setAutoFillBackground(true);
-        lines_[i]->setProperty("accessibleRole", QAccessible::Separator);
+    case Role::Line: {
+        // A line is its one-pixel-thick box filled with the text colour, which covers at least one
+        // device pixel at every screen scale (a 1-pixel pen down a 1-pixel box vanishes at 1.5x).
+        auto *line = new QWidget(parent);
+        line->setBackgroundRole(QPalette::WindowText);
+        line->setAutoFillBackground(true);
+        line->setProperty("accessibleRole", QAccessible::Separator);
+        return line;
     }
-
-    // Created after the rule, so it lies above it and its box interrupts the line.
-    optionsHeading_ = named(new QLabel(this), "optionsHeading");
-    optionsHeading_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    optionsHeading_->setIndent(0);
-    optionsHeading_->setAlignment(Qt::AlignCenter);
-    optionsHeading_->setAutoFillBackground(true);
-
-    ratioLabel_ = named(new QLabel(this), "ratioLabel");
-    fields_[kRatioField] = named(new NumberField(filter(kRatioField), this), "ratioField");
-    ratioLabel_->setBuddy(fields_[kRatioField]);
-    defaultRatioButton_ = named(new QPushButton(this), "defaultRatioButton");
-    creditLabel_ = named(new QLabel(this), "creditLabel");
-    closeButton_ = named(new QPushButton(this), "closeButton");
-    // Return and Enter press a focused push button as Space does.
-    defaultRatioButton_->setAutoDefault(true);
-    closeButton_->setAutoDefault(true);
+    case Role::OptionsHeading: {
+        // Created after the window's line, so it lies above it and its box interrupts the line.
+        auto *heading = new QLabel(parent);
+        heading->setFrameStyle(QFrame::Box | QFrame::Plain);
+        heading->setIndent(0);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setAutoFillBackground(true);
+        return heading;
+    }
+    }
+    return nullptr;
 }
 
 void MainWindow::placeControls() {
     setFixedSize(twips::toPixels(layout::kClientArea).size());
-    for (const layout::Place &p : layout::kPlaces) {
-        QWidget *widget = findControl(this, p.name, p.index);
-        if (auto *image = qobject_cast<ImageBox *>(widget))
-            image->setTwipsBox(p.box);
+    QWidget *previous = nullptr;
+    for (std::size_t row = 0; row < widgets_.size(); ++row) {
+        const auto &[control, box] = layout::kControls[row];
+        QWidget *w = widgets_[row];
+        if (auto *image = qobject_cast<ImageBox *>(w))
+            image->setTwipsBox(box);
         else
-            widget->setGeometry(twips::toPixels(p.box));
-    }
-    optionsHeading_->raise();
-
-    for (std::size_t k = 1; k < layout::kTabOrder.size(); ++k) {
-        const auto &[before, i] = layout::kTabOrder[k - 1];
-        const auto &[after, j] = layout::kTabOrder[k];
-        setTabOrder(findControl(this, before, i), findControl(this, after, j));
+            w->setGeometry(twips::toPixels(box));
+        if (control.role == Role::Field || control.role == Role::RatioField)
+            static_cast<QLabel *>(widgets_[row - 1])->setBuddy(w); // the label just before it
+        // The table lists the controls that take the focus in the Tab order.
+        if (control.takesFocus()) {
+            if (previous != nullptr)
+                setTabOrder(previous, w);
+            previous = w;
+        }
     }
 
     // Centred on the screen when first shown.
@@ -199,15 +194,37 @@ void MainWindow::placeControls() {
                                         screen->availableGeometry()));
     }
 }
-
 void MainWindow::connectControls() {
-    for (int i = 0; i <= kFieldCount; ++i)
-        connect(fields_[i], &QLineEdit::textEdited, this, [this, i] { behaviour_.edited(i); });
-    connect(defaultRatioButton_, &QPushButton::clicked, this,
-            [this] { behaviour_.defaultRatioPressed(); });
-    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
-    for (int i = 0; i < 2; ++i)
-        connect(flags_[i], &ImageBox::clicked, this, [this, i] { behaviour_.flagPressed(i); });
+    for (std::size_t row = 0; row < widgets_.size(); ++row) {
+        const Control &control = layout::kControls[row].control;
+        QWidget *w = widgets_[row];
+        switch (control.role) {
+        case Role::Field:
+        case Role::RatioField:
+            connect(field(control), &QLineEdit::textEdited, this,
+                    [this, control] { behaviour_.edited(control); });
+            break;
+        case Role::DefaultRatioButton:
+            connect(static_cast<QPushButton *>(w), &QPushButton::clicked, this,
+                    [this] { behaviour_.defaultRatioPressed(); });
+            break;
+        case Role::CloseButton:
+            connect(static_cast<QPushButton *>(w), &QPushButton::clicked, this, &QWidget::close);
+            break;
+        case Role::Flag:
+            connect(static_cast<ImageBox *>(w), &ImageBox::clicked, this,
+                    [this, flag = control.index] { behaviour_.flagPressed(flag); });
+            break;
+        case Role::LockOption:
+            // A click, Space, an arrow key or a screen reader's press; the program's own check
+            // (setLockChecked) is no click.
+            connect(static_cast<QRadioButton *>(w), &QRadioButton::clicked, this,
+                    [this, control] { behaviour_.lockChosen(*control.pair, control.index); });
+            break;
+        default:
+            break;
+        }
+    }
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { focusMoved(now); });
 
@@ -223,21 +240,6 @@ void MainWindow::connectControls() {
     // F6 moves from the field being edited to its lock options and back, as it moves between the
     // parts of a window in other programs.
     new QShortcut(QKeySequence(Qt::Key_F6), this, this, [this] { behaviour_.switchLockFocus(); });
-
-    // An option pair is one Tab stop, at its chosen option, as on other desktop programs; the
-    // arrow keys move the choice within the pair.
-    for (const LockPair pair : kPairs) {
-        for (int i = 0; i < 2; ++i) {
-            QRadioButton *option = lockOptions_[int(pair)][i];
-            const auto chosen = [this, option, pair, i](bool on) {
-                option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
-                if (on)
-                    behaviour_.lockChosen(pair, i);
-            };
-            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-            connect(option, &QRadioButton::toggled, this, chosen);
-        }
-    }
 }
 
 // Qt reports focus changes that are no move between the window's controls: the window losing and
@@ -250,105 +252,68 @@ void MainWindow::focusMoved(QWidget *now) {
     // Qt tells screen readers of the move once this is done; what the behaviour writes and selects
     // meanwhile would reach them first, and they would take the new control for announced.
     const Unreported unreported;
-    behaviour_.focusChanged(controlOf(now));
+    const auto row = std::ranges::find(widgets_, now) - widgets_.begin();
+    if (row < std::ssize(widgets_))
+        behaviour_.focusChanged(layout::kControls[std::size_t(row)].control);
 }
 
-Control MainWindow::controlOf(const QWidget *widget) const {
-    using enum Control::Kind;
-    for (int i = 0; i <= kFieldCount; ++i) {
-        if (widget == fields_[i])
-            return Control::Field(i);
-    }
-    for (int i = 0; i < 2; ++i) {
-        if (widget == flags_[i])
-            return {Flag, i};
-    }
-    for (const LockPair pair : kPairs) {
-        for (int i = 0; i < 2; ++i) {
-            if (widget == lockOptions_[int(pair)][i])
-                return Control::Lock(pair, i);
-        }
-    }
-    return {widget == defaultRatioButton_ ? DefaultRatioButton
-            : widget == closeButton_      ? CloseButton
-                                          : None};
+std::string MainWindow::text(const Control &control) const {
+    return field(control)->text().toStdString();
 }
 
-QWidget *MainWindow::widgetOf(Control control) const {
-    switch (control.kind) {
-    case Control::Kind::Field:
-        return fields_.at(control.index);
-    case Control::Kind::Flag:
-        return flags_.at(control.index);
-    case Control::Kind::LockOption:
-        return lockOptions_.at(int(control.pair)).at(control.index);
-    case Control::Kind::DefaultRatioButton:
-        return defaultRatioButton_;
-    case Control::Kind::CloseButton:
-        return closeButton_;
-    default:
-        return nullptr;
-    }
+void MainWindow::write(const Control &control, const std::string &text) {
+    field(control)->write(QString::fromStdString(text));
 }
 
-std::string MainWindow::text(int field) const {
-    return fields_.at(field)->text().toStdString();
-}
-
-void MainWindow::write(int field, const std::string &text) {
-    fields_.at(field)->write(QString::fromStdString(text));
-}
-
-void MainWindow::selectAll(int field) {
-    fields_.at(field)->selectAll();
+void MainWindow::selectAll(const Control &control) {
+    field(control)->selectAll();
 }
 
 void MainWindow::showLockPair(LockPair pair) {
-    for (const LockPair p : kPairs)
-        lockFrames_[int(p)]->setVisible(p == pair);
+    for (const LockPair p : kLockPairs)
+        widget(Control::Frame(p))->setVisible(p == pair);
 }
 
-void MainWindow::focus(Control control) {
-    if (QWidget *widget = widgetOf(control))
-        widget->setFocus(Qt::ShortcutFocusReason);
+void MainWindow::setLockChecked(LockPair pair, int option) {
+    // An option pair is one Tab stop, at its chosen option, as on other desktop programs; the
+    // arrow keys move the choice within the pair.
+    for (const int i : {0, 1}) {
+        auto *button = static_cast<QRadioButton *>(widget(Control::Lock(pair, i)));
+        button->setChecked(i == option);
+        button->setFocusPolicy(i == option ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void MainWindow::focus(const Control &control) {
+    widget(control)->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindow::setTitle(const std::string &title) {
     setWindowTitle(QString::fromStdString(title));
 }
 
-void MainWindow::setCaptions(const lang::Captions &c) {
-    for (int k = 0; k < kFieldCount; ++k) {
-        setCaption(fieldLabels_[k], c.labelText[k]);
-        fields_[k]->setAccessibleName(fieldLabels_[k]->text());
+void MainWindow::setCaptions(const lang::Captions &captions) {
+    for (std::size_t row = 0; row < widgets_.size(); ++row) {
+        const Control &control = layout::kControls[row].control;
+        QWidget *w = widgets_[row];
+        const auto [text, hint] = TextOf(control, captions);
+        const QString caption = QString::fromUtf8(text.data(), qsizetype(text.size()));
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            label->setText(caption);
+            label->adjustSize(); // a label sizes itself to its text; its left and top stay
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w);
+                   button && control.role != Role::Flag) {
+            button->setText(caption);
+        } else {
+            w->setAccessibleName(caption); // a field, a flag, a frame
+        }
+        // What a screen reader says beyond the caption, also shown as the tooltip.
+        if (!hint.empty()) {
+            w->setAccessibleDescription(QString::fromUtf8(hint.data(), qsizetype(hint.size())));
+            w->setToolTip(w->accessibleDescription());
+        }
     }
-    for (const auto &pair : lockOptions_) {
-        for (QRadioButton *option : pair)
-            option->setText(QString::fromUtf8(c.lockText));
-    }
-    setCaption(optionsHeading_, (' ' + std::string(c.optionsText) + ' ').c_str());
-    setCaption(ratioLabel_, c.ratioText);
-    fields_[kRatioField]->setAccessibleName(ratioLabel_->text());
-    defaultRatioButton_->setText(QString::fromUtf8(c.defaultText));
-    setCaption(creditLabel_, c.creditText);
-    closeButton_->setText(QString::fromUtf8(c.closeText));
-
-    // What a screen reader says beyond the captions, also shown as tooltips: what the default
-    // button does, what each lock frame decides and what each of its options keeps fixed.
-    const auto describe = [](QWidget *w, const char *text) {
-        w->setAccessibleDescription(QString::fromUtf8(text));
-        w->setToolTip(w->accessibleDescription());
-    };
-    describe(defaultRatioButton_, c.defaultHint);
-    using enum lang::Kept;
-    const std::array<std::array<lang::Kept, 2>, 3> kept{
-        {{PrintResolution, PrintSize}, {Pixels, PrintSize}, {Pixels, PrintResolution}}};
-    for (int p = 0; p < 3; ++p) {
-        lockFrames_[p]->setAccessibleName(QString::fromUtf8(c.lockGroup[p]));
-        for (int i = 0; i < 2; ++i)
-            describe(lockOptions_[p][i], c.lockHint[int(kept[p][i])]);
-    }
-    translateQtTexts(c.code);
+    translateQtTexts(captions.code);
 }
 
 void MainWindow::translateQtTexts(std::string_view code) {
@@ -365,7 +330,7 @@ void MainWindow::translateQtTexts(std::string_view code) {
 }
 
 void MainWindow::setFlagChecked(int flag, bool checked) {
-    ImageBox *box = flags_.at(flag);
+    auto *box = static_cast<ImageBox *>(widget(Control::Flag(flag)));
     box->setTwipsBox(layout::Highlighted(box->box(), checked, twips::twipsPerPixel()));
     box->setChecked(checked);
 }

@@ -13,7 +13,8 @@
 // QApplication::focusChanged, only when the window's focused control really changes.
 //
 // Construction is split in four steps: create the controls, place them, connect them, then start
-// the behaviour (decimal mark, default ratio, title, Italian captions).
+// the behaviour (decimal mark, default ratio, lock choices, title, Italian captions). Every step
+// works from the table of controls; a control's widget is found by its row.
 
 #include "ui/common/behaviour.hpp"
 
@@ -22,13 +23,8 @@
 
 #include <array>
 
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
 namespace quadrel {
 
-class ImageBox;
 class NumberField;
 
 class MainWindow : public QWidget, private WindowView {
@@ -39,40 +35,32 @@ public:
     ~MainWindow() override;
 
     const WindowBehaviour &behaviour() const { return behaviour_; }
+    // The widget of `control` (ui/common/layout.hpp), as the window, its tests and its benchmark
+    // find it; nullptr for a control the window does not have.
+    QWidget *widget(const Control &control) const;
 
 private:
     void createControls();
+    QWidget *create(const Control &control, QWidget *parent);
     void placeControls();
     void connectControls();
     void focusMoved(QWidget *now);
-    Control controlOf(const QWidget *widget) const;
-    QWidget *widgetOf(Control control) const;
+    NumberField *field(const Control &field) const;
     void translateQtTexts(std::string_view code); // Qt's own texts in language `code`
 
     // WindowView
-    std::string text(int field) const override;
-    void write(int field, const std::string &text) override;
-    void selectAll(int field) override;
+    std::string text(const Control &field) const override;
+    void write(const Control &field, const std::string &text) override;
+    void selectAll(const Control &field) override;
     void showLockPair(LockPair pair) override;
-    void focus(Control control) override;
+    void setLockChecked(LockPair pair, int option) override;
+    void focus(const Control &control) override;
     void setTitle(const std::string &title) override;
     void setCaptions(const lang::Captions &captions) override;
     void setFlagChecked(int flag, bool checked) override;
 
-    // The data fields and, at kRatioField, the ratio field.
-    std::array<NumberField *, kFieldCount + 1> fields_{};
-    std::array<QLabel *, kFieldCount> fieldLabels_{};
-    std::array<ImageBox *, 2> flags_{};
-    std::array<QWidget *, 3> lockFrames_{};                      // by LockPair
-    std::array<std::array<QRadioButton *, 2>, 3> lockOptions_{}; // by LockPair, then option
-    std::array<QWidget *, 5> lines_{};
-    QLabel *optionsHeading_ = nullptr;
-    QLabel *ratioLabel_ = nullptr;
-    QLabel *creditLabel_ = nullptr;
-    QPushButton *defaultRatioButton_ = nullptr;
-    QPushButton *closeButton_ = nullptr;
-
-    QTranslator qtItalian_; // Qt's own texts in Italian
+    std::array<QWidget *, layout::kControls.size()> widgets_{}; // by row of the table
+    QTranslator qtItalian_;                                     // Qt's own texts in Italian
     WindowBehaviour behaviour_{*this};
 };
 
