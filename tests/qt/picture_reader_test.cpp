@@ -23,8 +23,8 @@ QByteArray Written(QSize size, const char *format) {
 }
 
 PictureHeader HeaderOf(const QByteArray &bytes) {
-    MemorySource source(
-        {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())});
+    const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
+    MemorySource source({data, data + bytes.size()});
     return ReadPictureHeader(source);
 }
 
