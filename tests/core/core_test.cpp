@@ -204,6 +204,12 @@ const Case kCases[] = {
     {"width, Dpi kept, 5567,4999", 4, ";;;635;22,27;", "23,2;5567;4176;635;22,27;16,7", kR2},
     {"width, Dpi kept, 7357,4999", 4, ";;;981;25,4;", "72,2;9810;7357;981;25,4;19", kR2},
     {"height, pixels kept", 5, ";3200;;;;20", "7,7;3200;2400;305;26,7;20"},
+    // Kept pixels are the ratio's to their rounding; counts of another shape follow the megapixels.
+    {"Dpi, 8 MP's counts are 4/3's", 3, "8;3266;2449;300;;", "8;3266;2449;300;27,7;20,7"},
+    {"width, counts of another ratio", 4, "24;6000;4000;300;21;", "24;4119;5826;498;21;29,7", k1,
+     21 / 29.7},
+    {"Dpi, counts of another ratio", 3, "24;6000;4000;300;50,8;33,9", "24;4119;5826;300;34,9;49,3",
+     k1, 21 / 29.7},
     {"outside the fields", -1, "8,04;3264,4;;300;;", "8;3264;;300;;"},
     // Failures while deriving write nothing; a failure while showing field k writes those before.
     {"Dpi zero", 0, "8;;;0;;", "8;;;0;;", k1, 4.0 / 3, 0},
