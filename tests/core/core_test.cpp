@@ -154,9 +154,10 @@ TEST(TypedCharacter, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
 // Read under "," and under "." as the locale's decimal mark: either mark reads on either side.
 TEST(ReadRatio, DividesOneNumberByAnotherOrReadsOneNumber) {
     const std::pair<std::string_view, std::optional<double>> cases[] = {
-        {"3/2", 1.5},   {"16:9", 16.0 / 9.0}, {" 4,5 / 3 ", 1.5}, {"4/3", 4.0 / 3.0},
-        {"-3/2", -1.5}, {"1,5", 1.5},         {"4/0", kNone},     {"/2", kNone},
-        {"3/", kNone},  {"3/2/1", kNone}};
+        {"3/2", 1.5},     {"16:9", 16.0 / 9.0}, {" 4,5 / 3 ", 1.5}, {"4/3", 4.0 / 3.0},
+        {"-3/2", -1.5},   {"1,5", 1.5},         {"4/0", kNone},     {"/2", kNone},
+        {"3/", kNone},    {"3/2/1", kNone},     {"8x10", 0.8},      {"16 × 9", 16.0 / 9},
+        {"4X3", 4.0 / 3}, {"8x10x1", kNone}};
     for (const std::string_view dec : {",", "."}) {
         for (const auto &[text, ratio] : cases)
             EXPECT_EQ(ReadRatio(text, dec), ratio) << '"' << text << "\" under " << dec;
