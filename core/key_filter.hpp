@@ -4,15 +4,28 @@
 // text (a key's text, or the text an input method commits); the window's edit control decides
 // which keys are typed text at all, so editing keys and shortcuts never come here.
 
+#include "recalc.hpp"
+
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace quadrel {
 
-// Which field a character is typed into: a data field, or the ratio field, which also takes the
-// "/" or ":" of a ratio written as X/Y or X:Y.
-enum class KeyField { Data, Ratio };
+// The kind of field a character is typed into, by what the field reads (core/size_text.hpp): a
+// plain number (megapixels, resolution), a pixel count or a pixel pair, a print size in any unit
+// or a paper's name, or the ratio.
+enum class KeyField { Number, PixelCount, PrintSize, Ratio };
+
+// The kind of data field `field`; Number for an index outside 0..5.
+//   KeyFieldOf(Megapixels) -> Number   KeyFieldOf(PixelsY) -> PixelCount
+//   KeyFieldOf(WidthCm) -> PrintSize
+constexpr KeyField KeyFieldOf(int field) {
+    return field == PixelsX || field == PixelsY    ? KeyField::PixelCount
+           : field == WidthCm || field == HeightCm ? KeyField::PrintSize
+                                                   : KeyField::Number;
+}
 
 // The value 0..9 of a decimal digit of any script (Unicode 14 category Nd), or -1. Every script's
 // digits are ten code points in a row, from 0 to 9; this is the first of each run.
@@ -37,12 +50,18 @@ constexpr int DecimalDigitValue(char32_t c) {
 
 // What typing `c` into a field of kind `field` puts there, with `mark` the locale's decimal mark:
 // control characters (below 32, and DEL 127) and ASCII digits as typed, a decimal digit of another
-// script as its ASCII digit, "," and "." as the mark, in the ratio field "/" and ":" as typed;
-// nothing for any other character.
-//   TypedCharacter(U'7', KeyField::Data, U',') -> U'7'
-//   TypedCharacter(U'.', KeyField::Data, U',') -> U','
-//   TypedCharacter(U'\u0968', KeyField::Data, U',') -> U'2' (Devanagari)
-//   TypedCharacter(U'/', KeyField::Data, U',') -> none
+// script as its ASCII digit, "," and "." as the mark; as typed, besides, what a field of the kind
+// reads: in a pixel field a pair's "x", "X", "×" (U+00D7) or "*" and a blank, in a print-size field
+// the separators "x", "X", "×", a blank, the inch sign "\"" and the letters of "cm", "mm", "in",
+// "A4" and "Letter" in either case, in the ratio field "/", ":", "x", "X" and "×"; nothing for any
+// other character.
+//   TypedCharacter(U'7', KeyField::Number, U',') -> U'7'
+//   TypedCharacter(U'.', KeyField::Number, U',') -> U','
+//   TypedCharacter(U'\u0968', KeyField::Number, U',') -> U'2' (Devanagari)
+//   TypedCharacter(U'x', KeyField::Number, U',') -> none
+//   TypedCharacter(U'*', KeyField::PixelCount, U',') -> U'*'
+//   TypedCharacter(U'L', KeyField::PrintSize, U',') -> U'L'
+//   TypedCharacter(U'*', KeyField::PrintSize, U',') -> none
 //   TypedCharacter(U'/', KeyField::Ratio, U',') -> U'/'
 //   TypedCharacter(U'-', KeyField::Ratio, U',') -> none
 constexpr std::optional<char32_t> TypedCharacter(char32_t c, KeyField field, char32_t mark) {
@@ -52,7 +71,21 @@ constexpr std::optional<char32_t> TypedCharacter(char32_t c, KeyField field, cha
         return U'0' + static_cast<char32_t>(digit);
     if (c == U',' || c == U'.')
         return mark;
-    if (field == KeyField::Ratio && (c == U'/' || c == U':'))
+    std::u32string_view kept;
+    switch (field) {
+    case KeyField::Number:
+        break;
+    case KeyField::PixelCount:
+        kept = U"xX\u00D7* ";
+        break;
+    case KeyField::PrintSize:
+        kept = U"xX\u00D7 \"acmeilnrtACEILMNRT";
+        break;
+    case KeyField::Ratio:
+        kept = U"/:xX\u00D7";
+        break;
+    }
+    if (kept.find(c) != std::u32string_view::npos)
         return c;
     return std::nullopt;
 }

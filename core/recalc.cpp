@@ -10,6 +10,15 @@ namespace {
 
 using FieldValues = std::array<OptionalNumber, kFieldCount>;
 
+// Whether two pixel counts are the ratio's to their rounding: some pair within half a pixel of
+// each count as it shows (whole) has exactly the ratio, that is
+// (x - 0.5) / (y + 0.5) <= ratio <= (x + 0.5) / (y - 0.5) with no upper bound for y <= 0.5. It is
+// written without dividing, which also keeps a negative count from fitting beside a positive one.
+bool CountsFitRatio(double pixelsX, double pixelsY, double ratio) {
+    const double x = std::nearbyint(pixelsX), y = std::nearbyint(pixelsY);
+    return x - 0.5 <= ratio * (y + 0.5) && ratio * (y - 0.5) <= x + 0.5;
+}
+
 // The working values of one recalculation and the formulas between them. Each formula is grouped
 // exactly as written, left to right, since the grouping decides the last bit of the result; a
 // formula is only reached when all its operands hold numbers.
@@ -47,6 +56,8 @@ public:
     void PixelsXFromWidth() { set(PixelsX, v(WidthCm) * v(Dpi) / kCmPerInch); }
     void PixelsYFromHeight() { set(PixelsY, v(HeightCm) * v(Dpi) / kCmPerInch); }
 
+    bool countsFitRatio() const { return CountsFitRatio(v(PixelsX), v(PixelsY), ratio_); }
+
 private:
     double v(Field f) const { return *q_[f]; }
 
@@ -67,13 +78,14 @@ private:
     bool ok_ = true;
 };
 
-// The pixel quantities completed where a lock keeps the pixels. Two pixel counts stay as they are,
-// and give the megapixels only where those are missing: the megapixel figure shows one decimal, and
-// counts worked out again from it would change the very pixels the lock keeps. With a count
-// missing, the pixels follow the first of Megapixels, PixelsX, PixelsY that holds a number (the
-// values the others had are replaced); nothing when none does.
+// The pixel quantities completed where a lock keeps the pixels. Two pixel counts that are the
+// ratio's stay as they are, and give the megapixels only where those are missing: the megapixel
+// figure shows one decimal, and counts worked out again from it would change the very pixels the
+// lock keeps. Otherwise (a count missing, or counts of another shape) the pixels follow the first
+// of Megapixels, PixelsX, PixelsY that holds a number (the values the others had are replaced);
+// nothing when none does.
 void CompletePixels(Derivation &d) {
-    if (d.has(PixelsX) && d.has(PixelsY)) {
+    if (d.has(PixelsX) && d.has(PixelsY) && d.countsFitRatio()) {
         if (!d.has(Megapixels))
             d.MegapixelsFromPixels();
     } else if (d.has(Megapixels)) {

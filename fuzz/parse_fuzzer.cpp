@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
 
     // A ratio is finite, and without a divider it is the number of the whole text.
     const OptionalNumber ratio = ReadRatio(text, dec);
-    const bool divided = text.find_first_of("/:") != text.npos;
+    const bool divided =
+        text.find_first_of("/:xX") != text.npos || text.find("\u00D7") != text.npos;
     Check((!ratio || std::isfinite(*ratio)) && (divided || ratio == number), "ratio", text);
     Check(!divided || ReadRatio(swapped, dec) == ratio, "another mark or divider", text);
 

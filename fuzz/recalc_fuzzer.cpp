@@ -88,14 +88,24 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         {WidthCm, One, HeightCm, One, r},
         {WidthCm, Dpi, PixelsX, One, kCmPerInch},
         {HeightCm, Dpi, PixelsY, One, kCmPerInch}};
+    // Whether x[a] * x[b] = x[c] * x[d] * f, with each x[k] within e[k] of a value that makes it
+    // so.
+    using Figures = std::array<long double, kFieldCount + 1>;
+    const auto agree = [](const Figures &x, const Figures &e, int a, int b, int c, int d,
+                          long double f) {
+        const long double slack =
+            std::fabs(x[a]) * e[b] + std::fabs(x[b]) * e[a] + e[a] * e[b] +
+            std::fabs(f) * (std::fabs(x[c]) * e[d] + std::fabs(x[d]) * e[c] + e[c] * e[d]);
+        return std::isfinite(slack) && std::fabs(x[a] * x[b] - x[c] * x[d] * f) <= slack;
+    };
     const auto holds = [&](int open, int a, int b, int c, int d, long double f) {
         // The figure afterwards where it is the open one or followed, else the one given.
-        const auto x = [&](int k) { return v[followed[k] || k == open][k]; };
-        const auto e = [&](int k) { return u[followed[k] || k == open][k]; };
-        const long double slack =
-            std::fabs(x(a)) * e(b) + std::fabs(x(b)) * e(a) + e(a) * e(b) +
-            std::fabs(f) * (std::fabs(x(c)) * e(d) + std::fabs(x(d)) * e(c) + e(c) * e(d));
-        return std::isfinite(slack) && std::fabs(x(a) * x(b) - x(c) * x(d) * f) <= slack;
+        Figures x, e;
+        for (int k = 0; k <= One; ++k) {
+            x[k] = v[followed[k] || k == open][k];
+            e[k] = u[followed[k] || k == open][k];
+        }
+        return agree(x, e, a, b, c, d, f);
     };
     for (int pass = 0; pass < kFieldCount; ++pass) {
         for (const auto &[a, b, c, d, f] : relations) {
@@ -105,5 +115,39 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     }
     for (int k = 0; k < kFieldCount; ++k)
         Check(!changed[k] || followed[k], "changed against every relation", texts[k]);
+
+    // After a recalculation that leaves every field holding a number, under a positive ratio (the
+    // only kind the window passes), the six figures agree with one another within what they show:
+    // the megapixels with the two counts, X / Y with the ratio, each count with its print size at
+    // the resolution. Kept counts are the ratio's only to their rounding while the print sizes
+    // follow the ratio itself, so a count agrees with its print size to its own half pixel and a
+    // pixel of the other count through the ratio. Where the rules keep given figures as they
+    // are, those agree afterwards only if they did before, and their relation is left out then:
+    //  - a pixel edit that keeps the print size with both sizes given keeps the height, ratio's or
+    //    not (the resolution follows the width): the height with its count;
+    //  - a resolution edit that keeps the print size with both sizes given takes each count from
+    //    its size: X / Y with the ratio;
+    //  - kept counts keep a megapixel figure given with them: the megapixels with the counts.
+    if (!derives || !(r > 0) ||
+        std::any_of(v[1].begin(), v[1].end(), [](long double x) { return std::isnan(x); }))
+        return 0;
+    // A pixel or resolution edit's second option keeps the print size; a resolution or print-size
+    // edit's first option keeps the pixels.
+    const int option = locks.chosen(PairOf(index));
+    const bool sizesKept = index <= Dpi && option == 1 &&
+                           !std::isnan(v[0][WidthCm] + v[0][HeightCm]) &&
+                           !agree(v[0], u[0], WidthCm, One, HeightCm, One, r);
+    const bool countsKept = index >= Dpi && option == 0 &&
+                            !std::isnan(v[0][Megapixels] + v[0][PixelsX] + v[0][PixelsY]) &&
+                            !agree(v[0], u[0], PixelsX, PixelsY, Megapixels, One, mega);
+    Figures e = u[1];
+    e[PixelsX] += r;
+    e[PixelsY] += 1 / r;
+    Check(
+        (countsKept || agree(v[1], u[1], PixelsX, PixelsY, Megapixels, One, mega)) &&
+            ((sizesKept && index == Dpi) || agree(v[1], u[1], PixelsX, One, PixelsY, One, r)) &&
+            agree(v[1], e, WidthCm, Dpi, PixelsX, One, kCmPerInch) &&
+            ((sizesKept && index < Dpi) || agree(v[1], e, HeightCm, Dpi, PixelsY, One, kCmPerInch)),
+        "figures that disagree", texts[index]);
     return 0;
 }

@@ -124,27 +124,47 @@ TEST(FormatFixed, RoundsHalvesToEvenAndFailsBeyondTheRange) {
 }
 
 // The ends of each range of characters, under either mark; a decimal digit of every script
-// (Unicode's 660, also beyond 16 bits) goes in as its ASCII digit.
+// (Unicode's 660, also beyond 16 bits) goes in as its ASCII digit; each kind of field takes what
+// its sizes are written with.
 TEST(TypedCharacter, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
     constexpr std::optional<char32_t> kDropped;
     using enum KeyField;
     // clang-format off
     const std::tuple<char32_t, KeyField, char32_t, std::optional<char32_t>> cases[] = {
-        {U'\x1f', Data, U',', U'\x1f'}, {U'\x7f', Data, U',', U'\x7f'}, {U'0', Data, U',', U'0'},
-        {U'9', Data, U'.', U'9'}, {U',', Data, U'.', U'.'}, {U'.', Data, U',', U','},
-        {U'.', Ratio, U'\u066B', U'\u066B'}, {U' ', Data, U',', kDropped},
-        {U'/', Data, U',', kDropped}, {U':', Data, U',', kDropped}, {U'/', Ratio, U',', U'/'},
-        {U':', Ratio, U',', U':'}, {U'-', Ratio, U',', kDropped}, {U'e', Data, U',', kDropped},
-        {U'\x80', Data, U',', kDropped}, {U'\u0660', Data, U',', U'0'}, {U'\u0669', Data, U',', U'9'},
-        {U'\u066A', Data, U',', kDropped}, {U'\u0E58', Ratio, U',', U'8'}, {U'\uFF18', Data, U',', U'8'},
-        {U'\U0001D7CE', Data, U',', U'0'}, {U'\U0001D7FF', Data, U',', U'9'},
-        {U'\U0001FBF9', Data, U',', U'9'}, {U'\U0001FBFA', Data, U',', kDropped},
-        {U'\u00B2', Data, U',', kDropped}, {U'\u2167', Data, U',', kDropped}};
+        {U'\x1f', Number, U',', U'\x1f'}, {U'\x7f', Number, U',', U'\x7f'},
+        {U'0', Number, U',', U'0'}, {U'9', Number, U'.', U'9'}, {U',', Number, U'.', U'.'},
+        {U'.', PrintSize, U',', U','}, {U'.', Ratio, U'\u066B', U'\u066B'},
+        {U' ', Number, U',', kDropped}, {U'/', Number, U',', kDropped},
+        {U':', PixelCount, U',', kDropped}, {U'/', Ratio, U',', U'/'}, {U':', Ratio, U',', U':'},
+        {U'-', Ratio, U',', kDropped}, {U'e', Number, U',', kDropped},
+        {U'\x80', Number, U',', kDropped}, {U'\u0660', Number, U',', U'0'},
+        {U'\u0669', Number, U',', U'9'}, {U'\u066A', Number, U',', kDropped},
+        {U'\u0E58', Ratio, U',', U'8'}, {U'\uFF18', Number, U',', U'8'},
+        {U'\U0001D7CE', Number, U',', U'0'}, {U'\U0001D7FF', Number, U',', U'9'},
+        {U'\U0001FBF9', Number, U',', U'9'}, {U'\U0001FBFA', Number, U',', kDropped},
+        {U'\u00B2', Number, U',', kDropped}, {U'\u2167', Number, U',', kDropped}};
+    // What each kind of field takes as typed besides, and some of what it drops.
+    const std::tuple<KeyField, std::u32string_view, std::u32string_view> kinds[] = {
+        {Number, U"", U"xX\u00D7*\" cmA"}, {PixelCount, U"xX\u00D7* ", U"c\"/:"},
+        {PrintSize, U"8 x 10in 8\" \u00D7 10\" 13X18 cm 210 mm A4 Letter IN CM MM LETTER",
+         U"*bdzBDZ/:"},
+        {Ratio, U"/:xX\u00D7", U"* c\""}};
     // clang-format on
     for (const auto &[key, field, mark, put] : cases) {
         EXPECT_EQ(TypedCharacter(key, field, mark), put)
-            << "key U+" << std::hex << unsigned(key) << (field == Ratio ? " in the ratio" : "");
+            << "key U+" << std::hex << unsigned(key) << " in field kind " << int(field);
     }
+    for (const auto &[field, taken, dropped] : kinds) {
+        for (const std::u32string_view keys : {taken, dropped}) {
+            for (const char32_t c : keys)
+                EXPECT_EQ(TypedCharacter(c, field, U'.'),
+                          keys == taken ? std::optional(c) : kDropped)
+                    << "key U+" << std::hex << unsigned(c) << " in field kind " << int(field);
+        }
+    }
+    const KeyField kindOf[] = {Number, PixelCount, PixelCount, Number, PrintSize, PrintSize};
+    for (int k = -1; k <= kFieldCount; ++k)
+        EXPECT_EQ(KeyFieldOf(k), k >= 0 && k < kFieldCount ? kindOf[k] : Number) << "field " << k;
     int digits = 0;
     for (char32_t c = 0; c < 0x110000; ++c)
         digits += DecimalDigitValue(c) >= 0;
@@ -154,9 +174,10 @@ TEST(TypedCharacter, PassesControlsAndDigitsAndTurnsMarksIntoTheDecimalMark) {
 // Read under "," and under "." as the locale's decimal mark: either mark reads on either side.
 TEST(ReadRatio, DividesOneNumberByAnotherOrReadsOneNumber) {
     const std::pair<std::string_view, std::optional<double>> cases[] = {
-        {"3/2", 1.5},   {"16:9", 16.0 / 9.0}, {" 4,5 / 3 ", 1.5}, {"4/3", 4.0 / 3.0},
-        {"-3/2", -1.5}, {"1,5", 1.5},         {"4/0", kNone},     {"/2", kNone},
-        {"3/", kNone},  {"3/2/1", kNone}};
+        {"3/2", 1.5},     {"16:9", 16.0 / 9.0}, {" 4,5 / 3 ", 1.5}, {"4/3", 4.0 / 3.0},
+        {"-3/2", -1.5},   {"1,5", 1.5},         {"4/0", kNone},     {"/2", kNone},
+        {"3/", kNone},    {"3/2/1", kNone},     {"8x10", 0.8},      {"16 × 9", 16.0 / 9},
+        {"4X3", 4.0 / 3}, {"8x10x1", kNone}};
     for (const std::string_view dec : {",", "."}) {
         for (const auto &[text, ratio] : cases)
             EXPECT_EQ(ReadRatio(text, dec), ratio) << '"' << text << "\" under " << dec;
@@ -204,6 +225,12 @@ const Case kCases[] = {
     {"width, Dpi kept, 5567,4999", 4, ";;;635;22,27;", "23,2;5567;4176;635;22,27;16,7", kR2},
     {"width, Dpi kept, 7357,4999", 4, ";;;981;25,4;", "72,2;9810;7357;981;25,4;19", kR2},
     {"height, pixels kept", 5, ";3200;;;;20", "7,7;3200;2400;305;26,7;20"},
+    // Kept pixels are the ratio's to their rounding; counts of another shape follow the megapixels.
+    {"Dpi, 8 MP's counts are 4/3's", 3, "8;3266;2449;300;;", "8;3266;2449;300;27,7;20,7"},
+    {"width, counts of another ratio", 4, "24;6000;4000;300;21;", "24;4119;5826;498;21;29,7", k1,
+     21 / 29.7},
+    {"Dpi, counts of another ratio", 3, "24;6000;4000;300;50,8;33,9", "24;4119;5826;300;34,9;49,3",
+     k1, 21 / 29.7},
     {"outside the fields", -1, "8,04;3264,4;;300;;", "8;3264;;300;;"},
     // Failures while deriving write nothing; a failure while showing field k writes those before.
     {"Dpi zero", 0, "8;;;0;;", "8;;;0;;", k1, 4.0 / 3, 0},

@@ -67,7 +67,10 @@ void WindowBehaviour::start(std::string_view localeDecimalMark) {
 }
 
 std::optional<char32_t> WindowBehaviour::typed(const Control &field, char32_t c) const {
-    return TypedCharacter(c, field == kRatioField ? KeyField::Ratio : KeyField::Data,
+    return TypedCharacter(c,
+                          field == kRatioField        ? KeyField::Ratio
+                          : field.role == Role::Field ? KeyFieldOf(field.index)
+                                                      : KeyField::Number,
                           CodePoint(decimalMark_));
 }
 
