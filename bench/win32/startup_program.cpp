@@ -14,16 +14,9 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
-#include <string_view>
 
 namespace {
-
-#ifdef STARTUP_CONTROLS
-constexpr std::array<std::string_view, 4> kFrames{"", "pixelLocks", "resolutionLocks",
-                                                  "printSizeLocks"};
-#endif
 
 #ifdef STARTUP_MINIMAL
 // A window of Quadrel's client size (322 x 284 at 96 dpi) holding one EDIT that takes the focus,
@@ -50,33 +43,35 @@ public:
                                           10, 97, 19, window_, nullptr, instance, nullptr);
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(edit));
 #ifdef STARTUP_CONTROLS
-        // The containers by layout::Container: the window and the lock frames, the pixels' shown.
-        std::array<HWND, 4> containers{window_};
-        for (const quadrel::layout::Place &p : quadrel::layout::kPlaces) {
-            const std::string_view name = p.name;
-            const auto frame = std::size_t(std::ranges::find(kFrames, name) - kFrames.begin());
-            const bool field = name == "field" || name == "ratioField";
-            const bool option = name.ends_with("Lock"), button = name.ends_with("Button");
-            if (name == "line" || (name == "field" && p.index == 0))
+        // The lock frames by pair, each created before its options; the pixels' shown.
+        std::array<HWND, 3> frames{};
+        for (const quadrel::layout::Row &row : quadrel::layout::kControls) {
+            using enum quadrel::Role;
+            const quadrel::Control &c = row.control;
+            const bool field = c.role == Field || c.role == RatioField;
+            const bool option = c.role == LockOption, frame = c.role == LockFrame;
+            const bool button = c.role == DefaultRatioButton || c.role == CloseButton;
+            if (c.role == Line || c == quadrel::Control::Field(0))
                 continue; // the lines are painted; the first field is there
             const DWORD controlStyle = field            ? WS_TABSTOP | ES_AUTOHSCROLL
                                        : button         ? WS_TABSTOP | BS_PUSHBUTTON
                                        : option         ? WS_TABSTOP | BS_AUTORADIOBUTTON
-                                       : name == "flag" ? WS_TABSTOP | BS_RADIOBUTTON
-                                       : frame < 4      ? BS_GROUPBOX
+                                       : c.role == Flag ? WS_TABSTOP | BS_RADIOBUTTON
+                                       : frame          ? BS_GROUPBOX
                                                         : SS_LEFT;
-            const bool isButton = button || option || name == "flag" || frame < 4;
-            const quadrel::layout::PixelBox box = quadrel::layout::ToPixels(p.box, {});
+            const bool isButton = button || option || c.role == Flag || frame;
+            const bool hidden = frame && c.pair != quadrel::LockPair::Pixels;
+            const quadrel::layout::PixelBox box = quadrel::layout::ToPixels(row.box, {});
             const HWND control = CreateWindowExW(
                 field ? WS_EX_CLIENTEDGE : 0,
                 field      ? L"EDIT"
                 : isButton ? L"BUTTON"
                            : L"STATIC",
-                L"Text", WS_CHILD | controlStyle | (frame == 2 || frame == 3 ? 0 : WS_VISIBLE),
-                box.left, box.top, box.width, box.height, containers.at(std::size_t(p.container)),
+                L"Text", WS_CHILD | controlStyle | (hidden ? 0 : WS_VISIBLE), box.left, box.top,
+                box.width, box.height, c.pair && !frame ? frames.at(std::size_t(*c.pair)) : window_,
                 nullptr, instance, nullptr);
-            if (frame < 4)
-                containers.at(frame) = control;
+            if (frame)
+                frames.at(std::size_t(*c.pair)) = control;
         }
 #endif
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace quadrel {
 
@@ -16,18 +17,57 @@ namespace {
 // background and its lines.
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-// The accelerators' commands; the controls' identifiers come after them, and after IDOK and
-// IDCANCEL, which the dialog navigation sends for Return and Escape.
+// The accelerators' commands; the controls' IDs come after them, and after IDOK and IDCANCEL,
+// which the dialog navigation sends for Return and Escape: a control's ID is kFirstControl plus
+// its row of layout::kControls.
 enum Command : int { kSwitchLockFocus = 90, kQuit, kFirstControl = 100 };
 
-// The lock frames and what each of their options keeps fixed, by LockPair.
-constexpr std::array<std::string_view, 3> kFrames{"pixelLocks", "resolutionLocks",
-                                                  "printSizeLocks"};
-using enum lang::Kept;
-constexpr std::array<std::array<lang::Kept, 2>, 3> kKept{
-    {{PrintResolution, PrintSize}, {Pixels, PrintSize}, {Pixels, PrintResolution}}};
+// The control of ID `id`, or nullptr for an ID that is no control's.
+const Control *ControlAt(int id) {
+    const auto row = std::size_t(id - kFirstControl);
+    return row < layout::kControls.size() ? &layout::kControls[row].control : nullptr;
+}
 
-using Kind = Control::Kind;
+// The standard control that plays a role. Each control that takes the focus starts a group of
+// its own but the second option of a pair, so that the arrow keys move only within a pair; an
+// option's Tab stop follows its check. The dialog navigation takes the Tab order from the order
+// of creation, which is the table's.
+struct Kind {
+    const wchar_t *windowClass; // none for a line, which its container paints
+    DWORD style;
+    DWORD exStyle = 0;
+    bool sizedToText = false; // a label: its table box gives only its left and top
+};
+Kind KindOf(const Control &control) {
+    constexpr DWORD kStop = WS_TABSTOP | WS_GROUP;
+    switch (control.role) {
+    case Role::Field:
+    case Role::RatioField:
+        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE};
+    case Role::DefaultRatioButton:
+    case Role::CloseButton:
+        return {WC_BUTTONW, BS_PUSHBUTTON | kStop};
+    case Role::Flag:
+        return {WC_BUTTONW, BS_RADIOBUTTON | kStop};
+    case Role::LockOption:
+        return {WC_BUTTONW, BS_AUTORADIOBUTTON | (control.index == 0 ? WS_GROUP : 0UL)};
+    case Role::FieldLabel:
+    case Role::RatioLabel:
+    case Role::CreditLabel:
+        return {WC_STATICW, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, true};
+    case Role::OptionsHeading:
+        return {WC_STATICW, SS_CENTER | SS_NOPREFIX | WS_BORDER | WS_GROUP, 0, true};
+    case Role::LockFrame:
+        return {WC_BUTTONW, BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case Role::Line:
+        break;
+    }
+    return {nullptr, 0};
+}
+
+bool IsField(const Control &control) {
+    return control.role == Role::Field || control.role == Role::RatioField;
+}
 
 std::wstring Wide(std::string_view utf8) {
     std::wstring wide(utf8.size(), L'\0');
@@ -36,7 +76,7 @@ std::wstring Wide(std::string_view utf8) {
     return wide;
 }
 
-std::wstring TextOf(HWND window) {
+std::wstring WindowText(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
     return text;
@@ -137,7 +177,7 @@ BOOL MainWindow::onCreate(HWND window, LPCREATESTRUCT) {
     createControls();
     wchar_t mark[LOCALE_NAME_MAX_LENGTH] = {};
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, mark, LOCALE_NAME_MAX_LENGTH);
-    behaviour_.start(Utf8(mark)); // which places the controls sized to their captions
+    behaviour_.start(Utf8(mark)); // which checks the options and gives the captions
     return TRUE;
 }
 
@@ -148,8 +188,10 @@ void MainWindow::createFontAndIcons() {
     face.lfCharSet = DEFAULT_CHARSET;
     wcscpy_s(face.lfFaceName, L"MS Shell Dlg 2");
     HFONT old = std::exchange(font_, CreateFontIndirectW(&face));
-    for (const Named &control : controls_)
-        SetWindowFont(control.window, font_, TRUE);
+    for (const layout::Row &row : layout::kControls) {
+        if (HWND control = find(row.control))
+            SetWindowFont(control, font_, TRUE);
+    }
     DeleteObject(old);
     for (const WPARAM kind : {ICON_SMALL, ICON_BIG}) {
         const int side = GetSystemMetricsForDpi(kind == ICON_BIG ? SM_CXICON : SM_CXSMICON, dpi_);
@@ -160,66 +202,25 @@ void MainWindow::createFontAndIcons() {
     }
 }
 
-HWND MainWindow::add(std::string_view name, int index, const wchar_t *windowClass, DWORD style,
-                     Control control, DWORD exStyle) {
-    // Created where the layout puts it, so that only what depends on the captions moves later.
-    const layout::Place &place =
-        *std::ranges::find_if(layout::kPlaces, [&](const layout::Place &p) {
-            return p.name == name && p.index == index;
-        });
-    const layout::PixelBox box = layout::ToPixels(place.box, PerPixel(dpi_));
-    HWND parent = place.container == layout::Container::Window
-                      ? window_
-                      : find(kFrames.at(std::size_t(place.container) - 1));
-    HWND window = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | style,
-                                  box.left, box.top, box.width, box.height, parent,
-                                  HMENU(kFirstControl + controls_.size()), nullptr, nullptr);
-    SetWindowFont(window, font_, FALSE);
-    controls_.push_back({&place, window, control, box});
-    if (control.kind != Kind::None)
-        SetWindowSubclass(window, controlProc, 0, DWORD_PTR(this));
-    return window;
-}
-
 void MainWindow::createControls() {
-    // The controls that take the focus, in the Tab order, which the dialog navigation takes from
-    // the order of creation. Each starts a group of its own but the second option of a pair, so
-    // that the arrow keys move only within a pair. A field's label is created just before it,
-    // where a screen reader looks for the field's name.
-    constexpr DWORD kStop = WS_TABSTOP | WS_GROUP;
-    for (const auto &[name, index] : layout::kTabOrder) {
-        if (name == "field" || name == "ratioField") {
-            add(name == "field" ? "fieldLabel" : "ratioLabel", index, WC_STATICW,
-                SS_LEFT | SS_NOPREFIX | WS_GROUP);
-            add(name, index, WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | kStop,
-                Control::Field(index < 0 ? kRatioField : index), WS_EX_CLIENTEDGE);
-        } else if (name == "flag") {
-            add(name, index, WC_BUTTONW, BS_RADIOBUTTON | kStop, {Kind::Flag, index});
-        } else if (name.ends_with("Button")) {
-            add(name, index, WC_BUTTONW, BS_PUSHBUTTON | kStop,
-                {name == "closeButton" ? Kind::CloseButton : Kind::DefaultRatioButton});
-        } else {
-            const auto pair = std::size_t(std::ranges::find(layout::kLockOptionNames, name) -
-                                          layout::kLockOptionNames.begin());
-            if (find(kFrames.at(pair)) == nullptr) {
-                HWND frame = add(kFrames[pair], -1, WC_BUTTONW,
-                                 BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN, {}, WS_EX_CONTROLPARENT);
-                ShowWindow(frame, SW_HIDE);
-                SetWindowSubclass(frame, frameProc, 0, DWORD_PTR(this));
-            }
-            // Each pair starts with its first option chosen, as the behaviour does.
-            Button_SetCheck(add(name, index, WC_BUTTONW,
-                                BS_AUTORADIOBUTTON | (index == 0 ? kStop : 0),
-                                Control::Lock(LockPair(pair), index)),
-                            index == 0 ? BST_CHECKED : BST_UNCHECKED);
-        }
-    }
-    // The controls that take no focus; the lines are painted by their containers (paintLines).
-    for (const layout::Place &place : layout::kPlaces) {
-        const DWORD style = place.name == "optionsHeading" ? SS_CENTER | SS_NOPREFIX | WS_BORDER
-                                                           : SS_LEFT | SS_NOPREFIX;
-        if (place.name != "line" && find(place.name, place.index) == nullptr)
-            add(place.name, place.index, WC_STATICW, style | WS_GROUP);
+    // Each where the table puts it, so that only what depends on the captions moves later, in its
+    // container, which comes before it in the table. The frames show as the behaviour says.
+    for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
+        const auto &[control, twips] = layout::kControls[row];
+        const Kind kind = KindOf(control);
+        if (kind.windowClass == nullptr)
+            continue;
+        const DWORD shown = control.role == Role::LockFrame ? 0 : WS_VISIBLE;
+        placed_[row] = layout::ToPixels(twips, PerPixel(dpi_));
+        const layout::PixelBox &box = placed_[row];
+        HWND window = CreateWindowExW(
+            kind.exStyle, kind.windowClass, L"", WS_CHILD | shown | kind.style, box.left, box.top,
+            box.width, box.height, parentOf(control), HMENU(kFirstControl + row), nullptr, nullptr);
+        SetWindowFont(window, font_, FALSE);
+        if (control.role == Role::LockFrame)
+            SetWindowSubclass(window, frameProc, 0, DWORD_PTR(this));
+        else if (control.takesFocus())
+            SetWindowSubclass(window, controlProc, 0, DWORD_PTR(this));
     }
 }
 
@@ -227,42 +228,41 @@ void MainWindow::place() {
     const layout::TwipsPerPixel perPixel = PerPixel(dpi_);
     HDC dc = GetDC(window_);
     HGDIOBJ oldFont = SelectObject(dc, font_);
-    for (Named &control : controls_) {
-        const std::string_view name = control.place->name;
-        const bool highlighted = name == "flag" && Button_GetCheck(control.window) == BST_CHECKED;
-        const layout::BoxF &twips = control.place->box;
+    for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
+        const auto &[control, twips] = layout::kControls[row];
+        HWND window = find(control);
+        if (window == nullptr)
+            continue;
+        const bool highlighted =
+            control.role == Role::Flag && Button_GetCheck(window) == BST_CHECKED;
         layout::PixelBox box = layout::ToPixels(
             highlighted ? layout::Highlighted(twips, true, perPixel) : twips, perPixel);
-        if (name.ends_with("Label") || name == "optionsHeading") {
-            // Sized to its text, as a label is; the heading has a one-pixel border around it.
-            const std::wstring text = TextOf(control.window);
-            const int border = name == "optionsHeading" ? 2 : 0;
+        if (KindOf(control).sizedToText) { // the heading with a one-pixel border around its text
+            const std::wstring text = WindowText(window);
+            const int border = control.role == Role::OptionsHeading ? 2 : 0;
             SIZE extent{};
             GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
             box = {box.left, box.top, extent.cx + border, extent.cy + border};
         }
         // Moving a control costs as much as creating it, even to where it is already.
-        if (box == std::exchange(control.box, box))
+        if (box == std::exchange(placed_[row], box))
             continue;
         // A label paints its new text at once, at its old size; resized, it paints again whole.
-        SetWindowPos(control.window, nullptr, box.left, box.top, box.width, box.height,
+        SetWindowPos(window, nullptr, box.left, box.top, box.width, box.height,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     SelectObject(dc, oldFont);
     ReleaseDC(window_, dc);
 }
 
-HWND MainWindow::find(std::string_view name, int index) const {
-    const auto found = std::ranges::find_if(controls_, [&](const Named &c) {
-        return c.place->name == name && c.place->index == index;
-    });
-    return found != controls_.end() ? found->window : nullptr;
+HWND MainWindow::find(const Control &control) const {
+    // No window has the ID of a line or of a control the table does not have.
+    return GetDlgItem(parentOf(control), kFirstControl + int(layout::RowOf(control)));
 }
 
-template <class Key>
-const MainWindow::Named *MainWindow::named(Key Named::*key, const Key &value) const {
-    const auto found = std::ranges::find(controls_, value, key);
-    return found != controls_.end() ? &*found : nullptr;
+HWND MainWindow::parentOf(const Control &control) const {
+    const std::optional<Control> frame = layout::ContainerOf(control);
+    return frame ? find(*frame) : window_;
 }
 
 bool MainWindow::translate(MSG &message) {
@@ -272,32 +272,44 @@ bool MainWindow::translate(MSG &message) {
            IsDialogMessageW(window_, &message) != 0;
 }
 
-void MainWindow::onCommand(HWND, int id, HWND control, UINT code) {
-    // Escape comes as IDCANCEL and Return in a field as IDOK, from no control: neither acts.
-    const Named *from = named(&Named::window, control);
-    const Control c = from != nullptr ? from->control : Control{};
-    if (id == kSwitchLockFocus)
+void MainWindow::onCommand(HWND, int id, HWND, UINT code) {
+    switch (id) {
+    case kSwitchLockFocus:
         behaviour_.switchLockFocus();
-    if (id == kQuit || (code == BN_CLICKED && c.kind == Kind::CloseButton))
+        return;
+    case kQuit:
         PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (code == EN_CHANGE && c.kind == Kind::Field && !writing_)
-        behaviour_.edited(c.index);
-    if (code == BN_CLICKED && c.kind == Kind::DefaultRatioButton)
+        return;
+    }
+    // What counts of a control is a field's change, not the window's own write, and a button's
+    // click. Escape comes as IDCANCEL and Return in a field as IDOK, from no control: neither acts.
+    const Control *control = ControlAt(id);
+    if (control == nullptr || code != (IsField(*control) ? EN_CHANGE : BN_CLICKED) || writing_)
+        return;
+    switch (control->role) {
+    case Role::Field:
+    case Role::RatioField:
+        behaviour_.edited(*control);
+        break;
+    case Role::DefaultRatioButton:
         behaviour_.defaultRatioPressed();
-    if (code == BN_CLICKED && c.kind == Kind::LockOption) {
-        // Sent by a click, by Space, and also as the focus comes to an option, before an automatic
-        // radio button checks itself: the check follows the choice here, whatever sent it.
-        Button_SetCheck(named(&Named::control, Control::Lock(c.pair, 1 - c.index))->window,
-                        BST_UNCHECKED);
-        Button_SetCheck(control, BST_CHECKED);
-        behaviour_.lockChosen(c.pair, c.index);
+        break;
+    case Role::CloseButton:
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        break;
+    case Role::LockOption:
+        // By a click, Space, or the focus coming to it unchecked; the behaviour checks it.
+        behaviour_.lockChosen(*control->pair, control->index);
+        break;
+    default: // a flag is pressed by its keys and its click (onControlMessage)
+        break;
     }
 }
 
 LRESULT MainWindow::onNotify(HWND, int, NMHDR *header) {
-    const Named *flag = named(&Named::window, header->hwndFrom);
+    const Control *flag = ControlAt(GetDlgCtrlID(header->hwndFrom));
     const auto &draw = *reinterpret_cast<const NMCUSTOMDRAW *>(header);
-    if (header->code != NM_CUSTOMDRAW || flag == nullptr || flag->place->name != "flag")
+    if (header->code != NM_CUSTOMDRAW || flag == nullptr || flag->role != Role::Flag)
         return 0;
     if (draw.dwDrawStage != CDDS_PREPAINT)
         return CDRF_DODEFAULT;
@@ -309,39 +321,33 @@ LRESULT MainWindow::onNotify(HWND, int, NMHDR *header) {
     FillRect(draw.hdc, &box, GetSysColorBrush(COLOR_WINDOWTEXT));
     InflateRect(&box, -pixel, -pixel);
     const int width = box.right - box.left, height = box.bottom - box.top;
-    const std::vector<std::uint32_t> picture =
-        flags::FlagPicture(flag->place->index, width, height);
+    const std::vector<std::uint32_t> picture = flags::FlagPicture(flag->index, width, height);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     SetDIBitsToDevice(draw.hdc, box.left, box.top, DWORD(width), DWORD(height), 0, 0, 0,
                       UINT(height), picture.data(), &info, DIB_RGB_COLORS);
     box = draw.rc;
-    for (int k = 0; GetFocus() == flag->window && k < 2 * pixel; ++k) {
+    for (int k = 0; GetFocus() == header->hwndFrom && k < 2 * pixel; ++k) {
         FrameRect(draw.hdc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
         InflateRect(&box, -1, -1);
     }
     return CDRF_SKIPDEFAULT;
 }
 
-void MainWindow::paintLines(HWND window, HDC dc) {
+void MainWindow::paintLines(HWND container, HDC dc) {
     // A line is its one-pixel box filled with the text colour. The main window paints around its
     // controls (WS_CLIPCHILDREN), so the options heading interrupts the rule it stands on.
     PAINTSTRUCT paint{};
-    HDC target = dc != nullptr ? dc : BeginPaint(window, &paint);
-    const Named *frame = named(&Named::window, window);
-    const auto container =
-        frame == nullptr ? layout::Container::Window
-                         : layout::Container(1 + std::ranges::find(kFrames, frame->place->name) -
-                                             kFrames.begin());
-    for (const layout::Place &place : layout::kPlaces) {
-        if (place.name != "line" || place.container != container)
+    HDC target = dc != nullptr ? dc : BeginPaint(container, &paint);
+    for (const auto &[control, twips] : layout::kControls) {
+        if (control.role != Role::Line || parentOf(control) != container)
             continue;
-        const layout::PixelBox box = layout::ToPixels(place.box, PerPixel(dpi_));
+        const layout::PixelBox box = layout::ToPixels(twips, PerPixel(dpi_));
         const RECT line{box.left, box.top, box.left + box.width, box.top + box.height};
         FillRect(target, &line, GetSysColorBrush(COLOR_WINDOWTEXT));
     }
     if (dc == nullptr)
-        EndPaint(window, &paint);
+        EndPaint(container, &paint);
 }
 
 void MainWindow::onActivate(HWND, UINT state, HWND, BOOL minimized) {
@@ -374,10 +380,10 @@ LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wPar
 }
 
 LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const Control self = named(&Named::window, control)->control; // every subclassed one is named
-    const bool flag = self.kind == Kind::Flag;
-    const bool button =
-        flag || self.kind == Kind::DefaultRatioButton || self.kind == Kind::CloseButton;
+    const Control &self = *ControlAt(GetDlgCtrlID(control)); // every subclassed one has a row
+    const bool field = IsField(self);
+    const bool flag = self.role == Role::Flag;
+    const bool button = !field && self.role != Role::LockOption; // a push button or a flag
     const auto *key = reinterpret_cast<const MSG *>(lParam);
     switch (message) {
     case WM_SETFOCUS: // reported once the control has it
@@ -401,7 +407,7 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
         // A flag is pressed by a click without taking the focus, as in the Qt window. The click
         // that enters a field would move the caret and drop the selection that entering the field
         // made: the field takes the focus, the click goes no further.
-        if (self.kind == Kind::Field && GetFocus() != control)
+        if (field && GetFocus() != control)
             SetFocus(control);
         else if (!flag)
             break;
@@ -414,14 +420,14 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
             behaviour_.flagPressed(self.index);
         return 0;
     case WM_CHAR:
-        if (self.kind == Kind::Field)
-            return onFieldChar(control, self.index, wParam, lParam);
+        if (field)
+            return onFieldChar(control, self, wParam, lParam);
         break;
     }
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
-LRESULT MainWindow::onFieldChar(HWND field, int index, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::onFieldChar(HWND field, const Control &control, WPARAM wParam, LPARAM lParam) {
     // A character beyond 16 bits comes as two WM_CHARs, a high surrogate and a low one.
     if (IS_HIGH_SURROGATE(wParam)) {
         pendingHigh_ = wchar_t(wParam);
@@ -431,7 +437,7 @@ LRESULT MainWindow::onFieldChar(HWND field, int index, WPARAM wParam, LPARAM lPa
     if (IS_LOW_SURROGATE(wParam) && pendingHigh_ != 0)
         c = 0x10000 + ((char32_t(pendingHigh_) - 0xD800) << 10) + (c - 0xDC00);
     pendingHigh_ = 0;
-    const std::optional<char32_t> typed = behaviour_.typed(index, c);
+    const std::optional<char32_t> typed = behaviour_.typed(control, c);
     // Control characters (Backspace, Ctrl+C, Ctrl+V, Ctrl+Z ...) go on as they came; anything else
     // let in is below U+10000 and replaces the selection as typing does, so Ctrl+Z takes it back.
     if (c == 1) // Ctrl+A, which older edit controls do not take as "select all"
@@ -473,12 +479,12 @@ LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, 
     return DefSubclassProc(frame, message, wParam, lParam);
 }
 
-std::string MainWindow::text(int field) const {
-    return Utf8(TextOf(named(&Named::control, Control::Field(field))->window));
+std::string MainWindow::text(const Control &field) const {
+    return Utf8(WindowText(find(field)));
 }
 
-void MainWindow::write(int field, const std::string &text) {
-    HWND edit = named(&Named::control, Control::Field(field))->window;
+void MainWindow::write(const Control &field, const std::string &text) {
+    HWND edit = find(field);
     writing_ = true;
     SetWindowTextW(edit, Wide(text).c_str());
     writing_ = false;
@@ -488,17 +494,25 @@ void MainWindow::write(int field, const std::string &text) {
     }
 }
 
-void MainWindow::selectAll(int field) {
-    Edit_SetSel(named(&Named::control, Control::Field(field))->window, 0, -1);
+void MainWindow::selectAll(const Control &field) {
+    Edit_SetSel(find(field), 0, -1);
 }
 
 void MainWindow::showLockPair(LockPair pair) {
-    for (std::size_t p = 0; p < kFrames.size(); ++p)
-        ShowWindow(find(kFrames[p]), p == std::size_t(pair) ? SW_SHOWNA : SW_HIDE);
+    for (const LockPair each : kLockPairs)
+        ShowWindow(find(Control::Frame(each)), each == pair ? SW_SHOWNA : SW_HIDE);
 }
 
-void MainWindow::focus(Control control) {
-    SetFocus(named(&Named::control, control)->window);
+void MainWindow::setLockChecked(LockPair pair, int option) {
+    // BM_SETCHECK notifies nobody; it also gives a radio button the Tab stop when it checks it and
+    // takes it away when it unchecks it, so that Tab enters a pair at its choice.
+    for (const int each : {0, 1})
+        Button_SetCheck(find(Control::Lock(pair, each)),
+                        each == option ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void MainWindow::focus(const Control &control) {
+    SetFocus(find(control));
 }
 
 void MainWindow::caption(HWND control, std::string_view text, std::string_view tooltip) {
@@ -517,29 +531,19 @@ void MainWindow::caption(HWND control, std::string_view text, std::string_view t
 }
 
 void MainWindow::setCaptions(const lang::Captions &captions) {
-    for (int k = 0; k < kFieldCount; ++k)
-        caption(find("fieldLabel", k), captions.labelText.at(std::size_t(k)));
-    caption(find("ratioLabel"), captions.ratioText);
-    caption(find("defaultRatioButton"), captions.defaultText, captions.defaultHint);
-    caption(find("creditLabel"), captions.creditText);
-    caption(find("closeButton"), captions.closeText);
-    caption(find("optionsHeading"), " " + std::string(captions.optionsText) + " ");
-    for (std::size_t pair = 0; pair < kFrames.size(); ++pair) {
-        caption(find(kFrames[pair]), captions.lockGroup.at(pair));
-        for (const int option : {0, 1})
-            caption(find(layout::kLockOptionNames[pair], option), captions.lockText,
-                    captions.lockHint.at(std::size_t(kKept[pair][std::size_t(option)])));
-    }
-    // A flag's name and tooltip are its language's name, whatever language is on.
-    for (const int flag : {0, 1}) {
-        const std::string_view name = lang::kCaptions.at(std::size_t(flag)).languageName;
-        caption(find("flag", flag), name, name);
+    // A field shows no caption: its label, created just before it, names it.
+    for (const layout::Row &row : layout::kControls) {
+        HWND control = find(row.control);
+        if (control != nullptr && !IsField(row.control)) {
+            const auto [text, hint] = TextOf(row.control, captions);
+            caption(control, text, hint);
+        }
     }
     place();
 }
 
 void MainWindow::setFlagChecked(int flag, bool checked) {
-    HWND control = find("flag", flag);
+    HWND control = find(Control::Flag(flag));
     Button_SetCheck(control, checked ? BST_CHECKED : BST_UNCHECKED);
     // Checking a radio button gives it the Tab stop and unchecking takes it away; a flag keeps its
     // own, as both flags are stops of the Tab order.

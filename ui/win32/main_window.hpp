@@ -1,11 +1,12 @@
 #pragma once
 
-// Quadrel's one window on Windows: standard controls placed from the layout table
-// (ui/common/layout.hpp) at the monitor's DPI, over the WindowBehaviour that the Qt window drives
-// too, which decides every figure, focus rule, caption and checked flag.
+// Quadrel's one window on Windows: standard controls created, placed, found (by ID, from their row)
+// and dispatched from the table of controls (layout::kControls) at the monitor's DPI, over the
+// WindowBehaviour that the Qt window drives too, which decides every figure, focus rule, caption
+// and checked option or flag.
 //
 // A keystroke goes first to translate(): the accelerators (F6, Ctrl+Q), then the dialog
-// navigation (Tab in the layout's Tab order, the arrow keys within a lock pair). A character typed
+// navigation (Tab in the table's order, the arrow keys within a lock pair). A character typed
 // into a field reaches the field's subclass, which inserts what the behaviour lets in (typed) as an
 // undoable replacement of the selection; the field's EN_CHANGE then reaches the behaviour as the
 // user's edit unless the window itself is writing the field.
@@ -22,7 +23,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quadrel {
 
@@ -42,54 +42,46 @@ public:
     HWND tooltips() const { return tooltips_; }
     const WindowBehaviour &behaviour() const { return behaviour_; }
 
-    // The control of layout name `name` (ui/common/layout.hpp) and index `index` (-1 for a single
-    // control), or nullptr.
-    HWND find(std::string_view name, int index = -1) const;
+    // The control's window, or nullptr for a line (painted by its container) or a control that is
+    // not in the table.
+    HWND find(const Control &control) const;
 
     // The message loop's step before TranslateMessage and DispatchMessage: true when the window's
     // keys or the dialog navigation took the message.
     bool translate(MSG &message);
 
     // WindowView
-    std::string text(int field) const override;
-    void write(int field, const std::string &text) override;
-    void selectAll(int field) override;
+    std::string text(const Control &field) const override;
+    void write(const Control &field, const std::string &text) override;
+    void selectAll(const Control &field) override;
     void showLockPair(LockPair pair) override;
-    void focus(Control control) override;
+    void setLockChecked(LockPair pair, int option) override;
+    void focus(const Control &control) override;
     void setTitle(const std::string &title) override { caption(window_, title); }
     void setCaptions(const lang::Captions &captions) override;
     void setFlagChecked(int flag, bool checked) override;
 
 private:
-    struct Named { // a control: its place in the layout, what it is to the behaviour, where it is
-        const layout::Place *place;
-        HWND window;
-        Control control;
-        layout::PixelBox box;
-    };
-
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
-    static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
 
     BOOL onCreate(HWND window, LPCREATESTRUCT create);
     void onCommand(HWND window, int id, HWND control, UINT code);
     LRESULT onNotify(HWND window, int id, NMHDR *header);
-    // Paints the lines of the layout that lie in `window`, the main window or a lock frame: into
+    // Paints the lines of the table that lie in `container`, the main window or a lock frame: into
     // `dc` for WM_PRINTCLIENT, or as WM_PAINT with no DC.
-    void paintLines(HWND window, HDC dc);
+    void paintLines(HWND container, HDC dc);
     void onActivate(HWND window, UINT state, HWND other, BOOL minimized);
     void onDpiChanged(UINT dpi, const RECT &suggested);
     LRESULT onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onFieldChar(HWND field, int index, WPARAM wParam, LPARAM lParam);
+    LRESULT onFieldChar(HWND field, const Control &control, WPARAM wParam, LPARAM lParam);
 
-    HWND add(std::string_view name, int index, const wchar_t *windowClass, DWORD style,
-             Control control = {}, DWORD exStyle = 0);
+    // The window that holds `control`: its pair's frame, or the main window.
+    HWND parentOf(const Control &control) const;
     void createControls();
     void createFontAndIcons();
-    void place();
-    // The control whose member `key` is `value`, or nullptr.
-    template <class Key> const Named *named(Key Named::*key, const Key &value) const;
+    void place(); // moves each control whose box changed: a label's text, the checked flag, the DPI
     void caption(HWND control, std::string_view text, std::string_view tooltip = {});
 
     WindowBehaviour behaviour_{*this};
@@ -99,7 +91,7 @@ private:
     std::array<HICON, 2> icons_{}; // small and big
     HACCEL accelerators_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    std::vector<Named> controls_;
+    std::array<layout::PixelBox, layout::kControls.size()> placed_{}; // by row, where each is now
     HWND lastFocus_ = nullptr; // the control in focus when the window was last deactivated
     bool writing_ = false;     // the window's own write of a field is under way
     wchar_t pendingHigh_ = 0;  // the first half of a character typed as a surrogate pair
