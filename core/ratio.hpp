@@ -4,6 +4,8 @@
 
 #include "number_text.hpp"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace quadrel {
@@ -19,5 +21,14 @@ namespace quadrel {
 //   ReadRatio("3/", ",") -> none         ReadRatio("/2", ",") -> none
 //   ReadRatio("8x10", ",") -> 0.8        ReadRatio("16 × 9", ",") -> 16.0 / 9
 OptionalNumber ReadRatio(std::string_view text, std::string_view dec);
+
+// A ratio written as a fraction, X and Y with one divider between them, as the ratio field keeps
+// it: the blanks around each side dropped and, with `turned`, the two sides swapped. No value for
+// a text that is no fraction of a positive ratio (a plain number included).
+//   FractionText(" 16 : 9 ", ",") -> "16:9"      FractionText("3/2", ",", true) -> "2/3"
+//   FractionText("21x29,7", ",", true) -> "29,7x21"   FractionText("1,5", ",") -> none
+//   FractionText("-3/2", ",") -> none            FractionText("3/0", ",") -> none
+std::optional<std::string> FractionText(std::string_view text, std::string_view dec,
+                                        bool turned = false);
 
 } // namespace quadrel

@@ -26,6 +26,16 @@ struct Captions {
     // What each lock option keeps fixed, by lock pair (pixels, resolution, print size) and option.
     std::array<std::array<const char *, 2>, 3> lockHints;
     std::array<const char *, 3> lockFrames; // what each lock pair decides, by lock pair
+    // Each lock option in a few words, as an empty field's placeholder that names the choice
+    // which would fill it; short enough for a field's text room (85 pixels at 8 points).
+    std::array<std::array<const char *, 2>, 3> lockChoices;
+    // The program's entries of a field's context menu.
+    const char *turnText;       // swaps the picture's sides: upright, or back
+    const char *copyText;       // the figures in one line, to the clipboard
+    const char *printSizesText; // the menu of common print sizes
+    // A text field's edit commands, for a window that builds that menu itself (Win32): undo, cut,
+    // copy, paste, delete, select all.
+    std::array<const char *, 6> editCommands;
 };
 
 // clang-format off
@@ -39,7 +49,11 @@ inline constexpr std::array<Captions, 2> kCaptions{{
        {"Mantiene fissi i pixel", "Mantiene fisse le dimensioni di stampa"},
        {"Mantiene fissi i pixel", "Mantiene fissa la risoluzione di stampa"}}},
      {"Cosa resta fisso se cambiano i pixel", "Cosa resta fisso se cambia la risoluzione di stampa",
-      "Cosa resta fisso se cambiano le dimensioni di stampa"}},
+      "Cosa resta fisso se cambiano le dimensioni di stampa"},
+     {{{"blocca i DPI", "blocca le misure"}, {"blocca i pixel", "blocca le misure"},
+       {"blocca i pixel", "blocca i DPI"}}},
+     "Ruota (verticale/orizzontale)", "Copia le misure", "Formati di stampa",
+     {"Annulla", "Taglia", "Copia", "Incolla", "Elimina", "Seleziona tutto"}},
     {kEnglish, "English",
      {"Megapixels", "Horizontal pixels", "Vertical pixels", "Print resolution [DPI]",
       "Print width [cm]", "Print height [cm]"},
@@ -50,7 +64,11 @@ inline constexpr std::array<Captions, 2> kCaptions{{
        {"Keeps the pixels fixed", "Keeps the print resolution fixed"}}},
      {"What stays fixed while the pixels change",
       "What stays fixed while the print resolution changes",
-      "What stays fixed while the print size changes"}},
+      "What stays fixed while the print size changes"},
+     {{{"lock the DPI", "lock the size"}, {"lock the pixels", "lock the size"},
+       {"lock the pixels", "lock the DPI"}}},
+     "Turn (portrait/landscape)", "Copy the figures", "Print sizes",
+     {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"}},
 }};
 // clang-format on
 

@@ -38,6 +38,17 @@ public:
     void setTitle(const std::string &text) override { title = text; }
     void setCaptions(const lang::Captions &c) override { captions = &c; }
     void setFlagChecked(int flag, bool on) override { checked.at(flag) = on; }
+    void setPlaceholder(const Control &field, const std::string &text) override {
+        placeholders.at(slot(field)) = text;
+    }
+    void setToolTip(const Control &field, const std::string &text) override {
+        tips.at(slot(field)) = text;
+    }
+    void enterText(const Control &field, const std::string &text) override {
+        move(field);
+        edit(text);
+    }
+    void copyToClipboard(const std::string &text) override { clipboard = text; }
 
     void move(Control to) {
         focused = to;
@@ -112,6 +123,8 @@ public:
     const lang::Captions *captions = nullptr;
     std::array<bool, 2> checked{};
     std::array<int, 3> checkedLocks{-1, -1, -1}; // by lock pair
+    std::array<std::string, kFieldCount + 1> placeholders, tips;
+    std::string clipboard;
     WindowBehaviour behaviour{*this};
 };
 
@@ -161,11 +174,11 @@ TEST(Behaviour, FiguresChangeOnlyInAnswerToTheUsersOwnChange) {
         {"F6 and a lock key choose, from the anchor", U"8❹300❻⑥↓⑥", "8|3266|2449|300|27,7|20,7|1,3333333333333"},
         {"a ratio recalculates from the field last edited", U"8❷❸❹❺❻❼ⓐ3/2", "8|3464|2309||||3/2"},
         {"the default ratio recalculates from it too", U"8❷❸❹❺❻❼ⓐ3/2❽", "8|3266|2449||||1,3333333333333"},
-        {"a ratio typed as X:Y", U"❷4000❼ⓐ16:9❶", "9|4000|2250||||1,77777777777778"},
+        {"a ratio typed as X:Y stays so", U"❷4000❼ⓐ16 :9❶", "9|4000|2250||||16:9"},
         {"a ratio before any edit derives nothing", U"❼ⓐ2", "||||||2"},
         {"a ratio without a number keeps the last one", U"❷4000❼ⓐ4/0❶", "4|4000|1000||||4"},
-        {"a zero ratio is passed over", U"❷4000❼ⓐ0❶", "12|4000|3000||||1,33333333333333"},
-        {"a pasted negative ratio is passed over", U"❷4000❼ⓐⓥ❶", "12|4000|3000||||1,33333333333333"},
+        {"a zero ratio is passed over", U"❷4000❼ⓐ0❶", "12|4000|3000||||1,3333333333333"},
+        {"a pasted negative ratio is passed over", U"❷4000❼ⓐⓥ❶", "12|4000|3000||||1,3333333333333"},
         {"a ratio deleted key by key ends at its first digit", U"❷4000❼⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫⌫❶", "16|4000|4000||||1"},
         {"an emptied field gives the window back", U"8❷5⌫❸", "8|3266|2449||||1,3333333333333"},
         {"and the anchor it had on entry", U"8❷5⌫❸❼ⓐ2", "8|4000|2000||||2"},

@@ -3,8 +3,10 @@
 #include "core/key_filter.hpp"
 #include "core/number_text.hpp"
 #include "core/ratio.hpp"
+#include "core/size_text.hpp"
 #include "ui/common/version.hpp"
 
+#include <cmath>
 #include <utility>
 
 namespace quadrel {
@@ -22,7 +24,56 @@ char32_t CodePoint(std::string_view utf8) {
     return c;
 }
 
+// What a data field's text says: the field's own figure, and for a pair or a paper the figure
+// of its partner field and the ratio as written.
+struct Reading {
+    OptionalNumber own;
+    std::string ratioText = {}; // empty for one figure
+};
+
+Reading Read(int field, std::string_view text, std::string_view dec) {
+    if (const OptionalNumber number = ReadNumber(text, dec))
+        return {number};
+    if (field == PixelsX || field == PixelsY) {
+        if (const std::optional<PixelPair> pair = ReadPixelPair(text, dec))
+            return {field == PixelsX ? pair->x : pair->y, pair->ratioText};
+    } else if (field == WidthCm || field == HeightCm) {
+        if (const std::optional<PrintSize> size = ReadPrintSize(text, dec)) {
+            if (!size->heightCm)
+                return {size->widthCm};
+            return {field == WidthCm ? size->widthCm : *size->heightCm, size->ratioText};
+        }
+    }
+    return {};
+}
+
+// The partner of a pixel or print-size field, which turning the picture swaps it with.
+int Partner(int field) {
+    switch (field) {
+    case PixelsX:
+        return PixelsY;
+    case PixelsY:
+        return PixelsX;
+    case WidthCm:
+        return HeightCm;
+    case HeightCm:
+        return WidthCm;
+    default:
+        return field;
+    }
+}
+
 } // namespace
+
+std::vector<MenuEntry> MenuOf(const Control &field, const lang::Captions &captions) {
+    std::vector<MenuEntry> entries{{Command::Turn, captions.turnText},
+                                   {Command::CopyFigures, captions.copyText}};
+    if (field.role == Role::Field && (field.index == WidthCm || field.index == HeightCm)) {
+        for (std::size_t i = 0; i < kCommonPrintSizes.size(); ++i)
+            entries.push_back({Command::PrintSize, kCommonPrintSizes[i], int(i)});
+    }
+    return entries;
+}
 
 ControlText TextOf(const Control &control, const lang::Captions &captions) {
     const auto pair = std::size_t(control.pair.value_or(LockPair::Pixels));
@@ -58,8 +109,7 @@ ControlText TextOf(const Control &control, const lang::Captions &captions) {
 
 void WindowBehaviour::start(std::string_view localeDecimalMark) {
     decimalMark_ = DecimalSepFromMark(localeDecimalMark);
-    ratio_ = 4.0 / 3.0;
-    view_.write(kRatioField, FormatFixed(ratio_, 13, decimalMark_).value_or(""));
+    setRatio({4.0 / 3.0, FormatFixed(4.0 / 3.0, 13, decimalMark_).value_or("")});
     view_.setTitle(kTitle);
     for (const LockPair pair : kLockPairs)
         view_.setLockChecked(pair, locks_.chosen(pair));
@@ -67,10 +117,7 @@ void WindowBehaviour::start(std::string_view localeDecimalMark) {
 }
 
 std::optional<char32_t> WindowBehaviour::typed(const Control &field, char32_t c) const {
-    return TypedCharacter(c,
-                          field == kRatioField        ? KeyField::Ratio
-                          : field.role == Role::Field ? KeyFieldOf(field.index)
-                                                      : KeyField::Number,
+    return TypedCharacter(c, field == kRatioField ? KeyField::Ratio : KeyFieldOf(field.index),
                           CodePoint(decimalMark_));
 }
 
@@ -91,8 +138,10 @@ void WindowBehaviour::focusChanged(const Control &now) {
 void WindowBehaviour::enter(int field) {
     lastEntered_ = field;
     editedThisVisit_ = false;
+    ratioFromText_ = false;
     for (int k = 0; k < kFieldCount; ++k)
         textsOnEntry_[k] = view_.text(Control::Field(k));
+    ratioOnEntry_ = {ratio_, ratioText_};
     anchorOnEntry_ = anchor_;
     view_.selectAll(Control::Field(field));
     view_.showLockPair(PairOf(field));
@@ -101,23 +150,32 @@ void WindowBehaviour::enter(int field) {
 void WindowBehaviour::leave(int field) {
     if (!std::exchange(editedThisVisit_, false))
         return;
-    const std::string clean = CleanNumber(view_.text(Control::Field(field)), decimalMark_);
-    if (clean.empty()) {
-        // The user's edits came to no number: the window goes back to how it was on entry.
-        for (int k = 0; k < kFieldCount; ++k)
-            view_.write(Control::Field(k), textsOnEntry_[k]);
-        anchor_ = anchorOnEntry_;
+    if (Read(field, view_.text(Control::Field(field)), decimalMark_).own) {
+        view_.write(Control::Field(field), ownText(field));
         return;
     }
-    view_.write(Control::Field(field), clean);
-    recalculate(field);
+    // The user's edits came to no number: the window goes back to how it was on entry.
+    for (int k = 0; k < kFieldCount; ++k)
+        view_.write(Control::Field(k), textsOnEntry_[k]);
+    setRatio(ratioOnEntry_);
+    anchor_ = anchorOnEntry_;
+    showHints();
 }
 
 void WindowBehaviour::leaveRatio() {
-    // A ratio that is no positive number was never taken: the one in use is shown again.
-    const OptionalNumber typed = ReadRatio(view_.text(kRatioField), decimalMark_);
-    const double ratio = typed && *typed > 0.0 ? *typed : ratio_;
-    view_.write(kRatioField, NumberText(ratio, decimalMark_));
+    // A ratio that is no positive number was never taken: the one in use is shown again. One
+    // written as a fraction stays so.
+    const std::string typed = view_.text(kRatioField);
+    if (const OptionalNumber ratio = ReadRatio(typed, decimalMark_); ratio && *ratio > 0.0)
+        ratioText_ = FractionText(typed, decimalMark_).value_or(NumberText(*ratio, decimalMark_));
+    view_.write(kRatioField, ratioText_);
+}
+
+void WindowBehaviour::setRatio(Ratio ratio) {
+    ratio_ = ratio.value;
+    if (ratio.text != ratioText_ || ratio.text != view_.text(kRatioField))
+        view_.write(kRatioField, ratio.text);
+    ratioText_ = std::move(ratio.text);
 }
 
 void WindowBehaviour::edited(const Control &field) {
@@ -126,16 +184,29 @@ void WindowBehaviour::edited(const Control &field) {
     if (field.role == Role::Field) {
         editedThisVisit_ = true;
         anchor_ = field.index;
+        const Reading reading = Read(field.index, view_.text(field), decimalMark_);
+        if (!reading.own)
+            return; // no form yet: "3840x" on the way to a pair
+        // A pair or a paper sets the ratio while the text holds it; once it holds one figure
+        // again, the ratio is the one the field found.
+        if (!reading.ratioText.empty()) {
+            setRatio({*ReadRatio(reading.ratioText, decimalMark_), reading.ratioText});
+            ratioFromText_ = true;
+        } else if (std::exchange(ratioFromText_, false)) {
+            setRatio(ratioOnEntry_);
+        }
         recalculate(field.index);
         return;
     }
     // Only a positive number is a ratio: 0 (on the way to "0,75") or a pasted negative number
     // would make every figure fail or come out negative, so such a text is passed over like one
     // that holds no number.
-    const OptionalNumber ratio = ReadRatio(view_.text(kRatioField), decimalMark_);
+    const std::string typed = view_.text(kRatioField);
+    const OptionalNumber ratio = ReadRatio(typed, decimalMark_);
     if (!ratio || !(*ratio > 0.0))
         return;
     ratio_ = *ratio;
+    ratioText_ = FractionText(typed, decimalMark_).value_or(NumberText(*ratio, decimalMark_));
     if (anchor_ >= 0)
         recalculate(anchor_);
 }
@@ -151,23 +222,21 @@ void WindowBehaviour::lockChosen(LockPair pair, int option) {
 }
 
 void WindowBehaviour::defaultRatioPressed() {
-    ratio_ = 4.0 / 3.0;
-    view_.write(kRatioField, FormatFixed(ratio_, 13, decimalMark_).value_or(""));
+    setRatio({4.0 / 3.0, FormatFixed(4.0 / 3.0, 13, decimalMark_).value_or("")});
     if (anchor_ >= 0)
         recalculate(anchor_);
 }
 
 void WindowBehaviour::flagPressed(int flag) {
     const lang::Captions &captions = lang::kCaptions.at(flag);
-    if (language_ == captions.code)
+    if (captions_ == &captions)
         return;
-    for (int other = 0; other < int(lang::kCaptions.size()); ++other) {
-        if (lang::kCaptions[other].code == language_)
-            view_.setFlagChecked(other, false);
-    }
-    language_ = captions.code;
+    if (captions_ != nullptr)
+        view_.setFlagChecked(int(captions_ - lang::kCaptions.data()), false);
+    captions_ = &captions;
     view_.setFlagChecked(flag, true);
     view_.setCaptions(captions);
+    showHints();
 }
 
 void WindowBehaviour::switchLockFocus() {
@@ -180,13 +249,96 @@ void WindowBehaviour::switchLockFocus() {
         view_.focus(Control::Lock(pair, locks_.chosen(pair)));
 }
 
+void WindowBehaviour::turn() {
+    if (focused_ == kRatioField)
+        leaveRatio();
+    else if (focused_ && focused_->role == Role::Field && editedThisVisit_ &&
+             Read(focused_->index, view_.text(*focused_), decimalMark_).own)
+        view_.write(*focused_, ownText(focused_->index));
+    const Ratio now{ratio_, ratioText_};
+    Ratio turned;
+    if (turned_ && turned_->second == now) {
+        turned = turned_->first;
+    } else {
+        const std::optional<std::string> fraction = FractionText(now.text, decimalMark_, true);
+        turned = fraction
+                     ? Ratio{ReadRatio(*fraction, decimalMark_).value_or(1.0 / ratio_), *fraction}
+                     : Ratio{1.0 / ratio_, NumberText(1.0 / ratio_, decimalMark_)};
+    }
+    turned_ = {now, turned};
+    setRatio(turned);
+    for (const int field : {PixelsX, WidthCm}) {
+        const std::string first = view_.text(Control::Field(field));
+        view_.write(Control::Field(field), view_.text(Control::Field(Partner(field))));
+        view_.write(Control::Field(Partner(field)), first);
+    }
+    anchor_ = anchor_ >= 0 ? Partner(anchor_) : anchor_;
+    showHints();
+}
+
+void WindowBehaviour::copyFigures() {
+    std::array<std::string, kFieldCount> texts;
+    FieldTexts views;
+    for (int k = 0; k < kFieldCount; ++k)
+        views[k] = texts[k] = ownText(k);
+    view_.copyToClipboard(SummaryLine(views, view_.text(kRatioField), decimalMark_));
+}
+
+void WindowBehaviour::menuChosen(const Control &field, const MenuEntry &entry) {
+    switch (entry.command) {
+    case Command::Turn:
+        return turn();
+    case Command::CopyFigures:
+        return copyFigures();
+    case Command::PrintSize:
+        return view_.enterText(field, std::string(kCommonPrintSizes.at(std::size_t(entry.index))));
+    }
+}
+
+std::string WindowBehaviour::ownText(int field) const {
+    std::string text = view_.text(Control::Field(field));
+    const Reading reading = Read(field, text, decimalMark_);
+    return reading.own ? NumberText(*reading.own, decimalMark_) : text;
+}
+
 void WindowBehaviour::recalculate(int field) {
     std::array<std::string, kFieldCount> texts;
     FieldTexts views;
     for (int k = 0; k < kFieldCount; ++k)
-        views[k] = texts[k] = view_.text(Control::Field(k));
+        views[k] = texts[k] = k == field ? ownText(k) : view_.text(Control::Field(k));
     for (const FieldWrite &write : RecalcWrites(field, views, ratio_, locks_, decimalMark_))
         view_.write(Control::Field(write.field), write.text);
+    showHints();
+}
+
+void WindowBehaviour::showHints() {
+    std::array<std::string, kFieldCount> texts, hints, tips;
+    FieldTexts views;
+    for (int k = 0; k < kFieldCount; ++k)
+        views[k] = texts[k] = ownText(k);
+    // The anchor's other lock choice, and the empty fields it would fill.
+    if (anchor_ >= 0) {
+        const LockPair pair = PairOf(anchor_);
+        LockChoices other = locks_;
+        other.choose(pair, 1 - locks_.chosen(pair));
+        const char *choice =
+            captions_->lockChoices[std::size_t(pair)][std::size_t(other.chosen(pair))];
+        for (const FieldWrite &write : RecalcWrites(anchor_, views, ratio_, other, decimalMark_)) {
+            if (texts[write.field].empty() && !write.text.empty())
+                hints[write.field] = choice;
+        }
+    }
+    for (const int k : {WidthCm, HeightCm}) {
+        const OptionalNumber cm = ReadNumber(texts[k], decimalMark_);
+        if (const auto inches = FormatFixed(cm.value_or(NAN) / kCmPerInch, 2, decimalMark_))
+            tips[k] = *inches + " in";
+    }
+    for (int k = 0; k < kFieldCount; ++k) {
+        if (hints[k] != placeholders_[k])
+            view_.setPlaceholder(Control::Field(k), placeholders_[k] = hints[k]);
+        if (tips[k] != toolTips_[k])
+            view_.setToolTip(Control::Field(k), toolTips_[k] = tips[k]);
+    }
 }
 
 } // namespace quadrel

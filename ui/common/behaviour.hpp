@@ -10,13 +10,21 @@
 // The figures change only in answer to the user's own change:
 //   - A user edit of a data field (typing, Backspace, Delete, paste, cut, undo while it has the
 //     focus) recalculates the other five from it at once and makes it the anchor, the field last
-//     edited.
-//   - Leaving a data field edited during this visit tidies it and recalculates from it once more;
-//     one left without a number gives back every data field's text, and the anchor, as they were
-//     when it was entered. Leaving a field not edited changes nothing.
+//     edited. Its text is read as it stands at each keystroke: a number, or a size as
+//     photographers write it (core/size_text.hpp): in a pixel field two counts ("3840x2160"), in
+//     a print-size field a length with its unit ("8in"), two lengths ("13x18", "8x10in") or a
+//     paper ("A4"). A pair or a paper also sets the ratio, written W:H, while the text holds it;
+//     the figures follow from the field's own figure.
+//   - Leaving a data field edited during this visit only tidies it to its own figure ("3840x2160"
+//     becomes "3840", "8in" "20,32"): the figures were derived from that figure already. One left
+//     without a number gives back every data field's text, the ratio and its text, and the anchor,
+//     as they were when it was entered. Leaving a field not edited changes nothing.
 //   - A ratio typed into the ratio field, the default-ratio button, and a new choice in the lock
 //     pair of the anchor's kind recalculate from the anchor, if there is one.
+//   - Turning the picture (turn()) swaps the sides and the ratio without working anything out.
 //   - Nothing else recalculates: focus moves, F6, the flags, the program's own writes.
+// After each of these an empty field that the anchor's other lock choice would fill names that
+// choice as its placeholder, and each print size's tooltip gives it in inches.
 
 #include "core/recalc.hpp"
 #include "lang/captions.hpp"
@@ -26,6 +34,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quadrel {
 
@@ -38,6 +48,16 @@ struct ControlText {
     std::string_view hint = {};
 };
 ControlText TextOf(const Control &control, const lang::Captions &captions);
+
+// The program's own entries of a data field's context menu, after the edit commands: turn the
+// picture, copy the figures, and in a print-size field the common print sizes (a submenu).
+enum class Command { Turn, CopyFigures, PrintSize };
+struct MenuEntry {
+    Command command;
+    std::string_view text;
+    int index = 0; // PrintSize: in kCommonPrintSizes (core/size_text.hpp)
+};
+std::vector<MenuEntry> MenuOf(const Control &field, const lang::Captions &captions);
 
 // What the behaviour needs of a window. Field texts are UTF-8; a field is a data field
 // (Control::Field) or the ratio field (kRatioField). None of the writes below is reported back as
@@ -64,6 +84,15 @@ public:
     // Marks the flag of the language in use: checked for screen readers and drawn 4 pixels larger
     // on every side (layout::Highlighted); `checked` false undoes that.
     virtual void setFlagChecked(int flag, bool checked) = 0;
+    // The text an empty data field shows in grey, and screen readers read; empty for none.
+    virtual void setPlaceholder(const Control &field, const std::string &text) = 0;
+    // A data field's tooltip; empty for none.
+    virtual void setToolTip(const Control &field, const std::string &text) = 0;
+    // Gives `field` the focus and replaces its whole text with `text` as the user's typing would,
+    // undoably; the window reports the focus move and the edit as it reports the user's.
+    virtual void enterText(const Control &field, const std::string &text) = 0;
+    // Puts the text on the clipboard.
+    virtual void copyToClipboard(const std::string &text) = 0;
 };
 
 class WindowBehaviour {
@@ -76,9 +105,9 @@ public:
     // the first option of each lock pair checked, and Italian.
     void start(std::string_view localeDecimalMark);
 
-    // What typing `c` into field `field` puts there: `c` itself, its ASCII digit for a decimal
-    // digit of any script, the decimal mark for "," or ".", in the ratio field also "/" and ":";
-    // control characters pass; nothing for any other character.
+    // What typing `c` into field `field` puts there (TypedCharacter, core/key_filter.hpp): digits
+    // of any script as ASCII digits, "," and "." as the decimal mark, control characters, and
+    // what the field's own forms are written with.
     std::optional<char32_t> typed(const Control &field, char32_t c) const;
 
     // The control that has the focus now; a report that repeats the control in focus (the window
@@ -94,32 +123,59 @@ public:
     // F6: from the lock pair shown back to the field last entered, from anywhere else to the
     // chosen option of the pair shown.
     void switchLockFocus();
+    // Turns the picture upright, or back (Ctrl+R): the field in focus tidied, then the ratio
+    // inverted with its text turned side for side ("3:2" becomes "2:3", a plain number its
+    // inverse), the two pixel texts swapped and the two print-size texts, the anchor moved to its
+    // partner field; nothing worked out again. Turning twice gives back every text and the ratio.
+    void turn();
+    // The figures in one line on the clipboard (Ctrl+Shift+C, SummaryLine), the field in focus
+    // read as its own figure.
+    void copyFigures();
+    // An entry of `field`'s context menu (MenuOf).
+    void menuChosen(const Control &field, const MenuEntry &entry);
 
     // For the windows and the tests.
     double ratio() const { return ratio_; }
     const LockChoices &locks() const { return locks_; }
-    std::string_view language() const { return language_; }
+    std::string_view language() const { return captions_ ? captions_->code : ""; }
+    const lang::Captions &captions() const { return *captions_; } // after start()
     int lastEntered() const { return lastEntered_; } // the data field last entered, or -1
 
 private:
+    struct Ratio {
+        double value;
+        std::string text; // as the ratio field shows it when not being typed in
+        bool operator==(const Ratio &) const = default;
+    };
+
     void recalculate(int field);
     void enter(int field);
     void leave(int field);
     void leaveRatio();
+    void setRatio(Ratio ratio);
+    void showHints();
+    std::string ownText(int field) const; // a data field's own figure as text, or its text
 
     WindowView &view_;
     std::string decimalMark_ = ".";
     double ratio_ = 4.0 / 3.0;
+    std::string ratioText_; // the ratio field's text for ratio_
     LockChoices locks_;
-    std::string_view language_;
+    const lang::Captions *captions_ = nullptr; // of the language in use
     std::optional<Control> focused_;
     int lastEntered_ = -1;
     int anchor_ = -1;
     // The visit to the data field in focus: whether the user edited it, and the window as it was
     // on entry, given back when the field is left without a number.
     bool editedThisVisit_ = false;
+    bool ratioFromText_ = false; // the ratio is the one a pair or a paper in the field set
     std::array<std::string, kFieldCount> textsOnEntry_;
+    Ratio ratioOnEntry_{};
     int anchorOnEntry_ = -1;
+    // The last turn, from which state to which, so that turning back gives back exactly.
+    std::optional<std::pair<Ratio, Ratio>> turned_;
+    // What the fields show beyond their text, as last written.
+    std::array<std::string, kFieldCount> placeholders_, toolTips_;
 };
 
 } // namespace quadrel

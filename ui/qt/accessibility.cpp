@@ -53,7 +53,11 @@ public:
         return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
                                                : QAccessibleWidget::interface_cast(t);
     }
+    // An empty field's placeholder, which says what would fill it, is read as its description.
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description && field()->text().isEmpty() &&
+            !field()->placeholderText().isEmpty())
+            return field()->placeholderText();
         return t == QAccessible::Value ? field()->text() : QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {

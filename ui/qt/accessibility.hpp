@@ -14,7 +14,8 @@ namespace quadrel {
 //   (not a window-like "frame", inside which Orca speaks nothing), a line a separator.
 //   A flag (ImageBox) is an option button, checked while its language is on, whose action presses
 //   it (Qt would offer a check box whose action ticks it without pressing it).
-//   A NumberField is a line edit whose text is one attribute run: Qt gives an empty run at each
+//   A NumberField is a line edit whose placeholder, while it shows, is its description, and whose
+//   text is one attribute run: Qt gives an empty run at each
 //   offset, after which Orca reads a field without its last character.
 void installAccessibility();
 

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFont>
 #include <QIcon>
 #include <QImageReader>
@@ -66,6 +67,18 @@ protected:
     }
 };
 
+// The keys of the program's commands, shown in the menu as they work everywhere in the window.
+QKeySequence KeyOf(Command command) {
+    switch (command) {
+    case Command::Turn:
+        return QKeySequence(Qt::CTRL | Qt::Key_R);
+    case Command::CopyFigures:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -120,10 +133,11 @@ void MainWindow::createControls() {
 
 QWidget *MainWindow::create(const Control &control, QWidget *parent) {
     const auto filter = [this, control](char32_t c) { return behaviour_.typed(control, c); };
+    const auto entries = [this, control](QMenu &menu) { addMenuEntries(control, menu); };
     switch (control.role) {
     case Role::Field:
     case Role::RatioField:
-        return new NumberField(filter, parent);
+        return new NumberField(filter, entries, parent);
     case Role::FieldLabel:
     case Role::RatioLabel:
     case Role::CreditLabel:
@@ -166,6 +180,22 @@ QWidget *MainWindow::create(const Control &control, QWidget *parent) {
     }
     }
     return nullptr;
+}
+
+void MainWindow::addMenuEntries(const Control &field, QMenu &menu) {
+    QMenu *sizes = nullptr;
+    for (const MenuEntry &entry : MenuOf(field, behaviour_.captions())) {
+        QMenu *into = &menu;
+        if (entry.command == Command::PrintSize) {
+            if (sizes == nullptr)
+                sizes = menu.addMenu(QString::fromUtf8(behaviour_.captions().printSizesText));
+            into = sizes;
+        }
+        const QString text = QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size()));
+        QAction *action = into->addAction(
+            text, this, [this, field, entry] { behaviour_.menuChosen(field, entry); });
+        action->setShortcut(KeyOf(entry.command));
+    }
 }
 
 void MainWindow::placeControls() {
@@ -240,6 +270,8 @@ void MainWindow::connectControls() {
     // F6 moves from the field being edited to its lock options and back, as it moves between the
     // parts of a window in other programs.
     new QShortcut(QKeySequence(Qt::Key_F6), this, this, [this] { behaviour_.switchLockFocus(); });
+    new QShortcut(KeyOf(Command::Turn), this, this, [this] { behaviour_.turn(); });
+    new QShortcut(KeyOf(Command::CopyFigures), this, this, [this] { behaviour_.copyFigures(); });
 }
 
 // Qt reports focus changes that are no move between the window's controls: the window losing and
@@ -314,6 +346,25 @@ void MainWindow::setCaptions(const lang::Captions &captions) {
         }
     }
     translateQtTexts(captions.code);
+}
+
+void MainWindow::setPlaceholder(const Control &control, const std::string &text) {
+    field(control)->setPlaceholderText(QString::fromStdString(text));
+}
+
+void MainWindow::setToolTip(const Control &control, const std::string &text) {
+    field(control)->setToolTip(QString::fromStdString(text));
+}
+
+void MainWindow::enterText(const Control &control, const std::string &text) {
+    NumberField *f = field(control);
+    f->setFocus(Qt::OtherFocusReason);
+    f->selectAll();
+    f->insert(QString::fromStdString(text)); // an edit as typing is, which Ctrl+Z takes back
+}
+
+void MainWindow::copyToClipboard(const std::string &text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void MainWindow::translateQtTexts(std::string_view code) {

@@ -18,6 +18,7 @@
 
 #include "ui/common/behaviour.hpp"
 
+#include <QMenu>
 #include <QTranslator>
 #include <QWidget>
 
@@ -42,6 +43,7 @@ public:
 private:
     void createControls();
     QWidget *create(const Control &control, QWidget *parent);
+    void addMenuEntries(const Control &field, QMenu &menu);
     void placeControls();
     void connectControls();
     void focusMoved(QWidget *now);
@@ -58,6 +60,10 @@ private:
     void setTitle(const std::string &title) override;
     void setCaptions(const lang::Captions &captions) override;
     void setFlagChecked(int flag, bool checked) override;
+    void setPlaceholder(const Control &field, const std::string &text) override;
+    void setToolTip(const Control &field, const std::string &text) override;
+    void enterText(const Control &field, const std::string &text) override;
+    void copyToClipboard(const std::string &text) override;
 
     std::array<QWidget *, layout::kControls.size()> widgets_{}; // by row of the table
     QTranslator qtItalian_;                                     // Qt's own texts in Italian

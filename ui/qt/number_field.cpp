@@ -3,6 +3,7 @@
 #include "accessibility.hpp"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,9 +12,10 @@
 
 namespace quadrel {
 
-NumberField::NumberField(Filter filter, QWidget *parent)
+NumberField::NumberField(Filter filter, MenuEntries entries, QWidget *parent)
     : QLineEdit(parent)
-    , filter_(std::move(filter)) {
+    , filter_(std::move(filter))
+    , entries_(std::move(entries)) {
     // A line edit reports its first caret position as a move, whenever it comes: it is taken now.
     const Unreported unreported;
     setCursorPosition(0);
@@ -34,8 +36,22 @@ QString NumberField::filtered(const QString &typed) const {
     return out;
 }
 
+void NumberField::contextMenuEvent(QContextMenuEvent *event) {
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    entries_(*menu);
+    menu->popup(event->globalPos());
+}
+
 void NumberField::keyPressEvent(QKeyEvent *event) {
     enteredByClick_ = false;
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menu);
+        return;
+    }
     const QString text = filtered(event->text());
     if (text == event->text()) {
         QLineEdit::keyPressEvent(event);
