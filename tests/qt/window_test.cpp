@@ -81,8 +81,8 @@ public:
 
     // Types `keys` into the focused control, each character as typed apart from ⌫ Backspace,
     // ⌦ Delete, ⇱ Home, ⇲ End, ← → ↑ ↓ arrows, ⇥ Tab, ⏎ Return, ⎋ Escape, ⑥ F6, ⇤ Shift+Tab, the
-    // keypad's ⌤ Enter and ⎖ decimal key, ⓐ to ⓩ for Ctrl+A to Ctrl+Z; ❶ to ❼ click data field 0
-    // to 5 and the ratio field, ❽ the default-ratio button, Ⓘ Ⓔ the flags.
+    // keypad's ⌤ Enter and ⎖ decimal key, ⓐ to ⓩ for Ctrl+A to Ctrl+Z, Ⓒ Ctrl+Shift+C; ❶ to ❼
+    // click data field 0 to 5 and the ratio field, ❽ the default-ratio button, Ⓘ Ⓔ the flags.
     void type(const QString &keys) const {
         static const QString named = QString::fromUtf8("⌫⌦⇱⇲←→↑↓⇥⏎⎋⑥⇤⌤⎖");
         static const std::array<Qt::Key, 15> key{
@@ -97,6 +97,8 @@ public:
                                        : Qt::ShiftModifier;
             if (k >= 0)
                 QTest::keyClick(to, key.at(size_t(k)), mods);
+            else if (c == U'Ⓒ')
+                QTest::keyClick(to, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
             else if (c >= U'ⓐ' && c <= U'ⓩ')
                 QTest::keyClick(to, Qt::Key(Qt::Key_A + int(c - U'ⓐ')), Qt::ControlModifier);
             else if (c >= U'❶' && c <= U'❽')
@@ -312,7 +314,7 @@ TEST(StartUp, PreparesTheWindowInEitherLocaleAndCloses) {
 // Each row, from a new window with "-2" on the clipboard, types its keys (see Window::type) and
 // expects the data fields' and the ratio field's texts.
 TEST(FieldEditing, TypingEditingKeysPasteAndClicksWork) {
-    const std::array<std::tuple<const char *, const char *, const char *>, 6> rows{{
+    const std::array<std::tuple<const char *, const char *, const char *>, 9> rows{{
         // clang-format off
         {"only what the filter lets in goes in, also from the keypad", "3a -+⎖1", "3,1|2033|1525||||1,3333333333333"},
         {"pasted text is not filtered", "ⓥ", "-2||||||1,3333333333333"},
@@ -320,6 +322,9 @@ TEST(FieldEditing, TypingEditingKeysPasteAndClicksWork) {
         {"cut, copy, paste and undo work", "2ⓐⓧⓥⓐⓒ⇲ⓥⓐ.ⓩ", "22|5416|4062||||1,3333333333333"},
         {"a click enters a field with its text selected", "8❷5", "0|5|4||||1,3333333333333"},
         {"a worked figure through Tab, F6, an arrow and clicks", "❺30⇤300⑥↓❶❷❸❹❺❻❼❶", "9,4|3543|2657|300|30|22,5|1,3333333333333"},
+        {"both pixel counts typed at once", "❹300❷3840 × 2160", "8,3|3840 × 2160|2160|300|32,5|18,3|16:9"},
+        {"a paper typed as a print size", "❹300❺⑥↓⑥A4", "8,7|2480|3508|300|A4|29,7|21:29,7"},
+        {"Ctrl+R turns the picture", "❷4032❺15ⓡ", "12,2|3024|4032|683|11,2|15|0,75"},
     }}; // clang-format on
     for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
         for (const auto &[name, keys, expected] : rows) {
@@ -331,6 +336,46 @@ TEST(FieldEditing, TypingEditingKeysPasteAndClicksWork) {
                       QString::fromUtf8(expected).replace(u',', QLocale().decimalPoint()))
                 << name << " in " << flag;
         }
+    }
+}
+
+// A field's context menu, opened by Shift+F10, the Menu key or a right click: the line edit's own
+// commands, then the program's entries with their keys, and in a print-size field the common
+// print sizes, one of which enters the field as typing it would. Ctrl+Shift+C copies the figures.
+TEST(ContextMenu, OffersTheProgramsEntriesAfterTheEditCommands) {
+    for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
+        Window w(locale);
+        ASSERT_TRUE(w.active);
+        w.type(QString::fromUtf8(flag) + QString::fromUtf8("❹300❺⑥↓⑥"));
+        const lang::Captions &captions = w.behaviour().captions();
+        const auto [key, modifiers] = std::pair{Qt::Key_F10, Qt::ShiftModifier};
+        for (const auto &[k, m] : {std::pair{key, modifiers}, {Qt::Key_Menu, Qt::NoModifier}}) {
+            QTest::keyClick(w.field(4), k, m);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            QStringList entries;
+            for (const QAction *action : menu->actions().mid(menu->actions().size() - 3))
+                entries << action->text() + '/' + action->shortcut().toString();
+            EXPECT_EQ(entries.join(u'|'), QString::fromUtf8(captions.turnText) + "/Ctrl+R|" +
+                                              captions.copyText + "/Ctrl+Shift+C|" +
+                                              captions.printSizesText + '/');
+            EXPECT_EQ(menu->actions().first()->text(),
+                      QCoreApplication::translate("QLineEdit", "&Undo") + "\tCtrl+Z");
+            if (k == Qt::Key_Menu) {
+                for (QAction *size : menu->actions().last()->menu()->actions()) {
+                    if (size->text() == "A4")
+                        size->trigger();
+                }
+            }
+            menu->close();
+        }
+        EXPECT_EQ(w.texts(), QString::fromUtf8("8,7|2480|3508|300|A4|29,7|21:29,7")
+                                 .replace(u',', QLocale().decimalPoint()));
+        w.type(QString::fromUtf8("Ⓒ"));
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  QString::fromUtf8("8%7 MP, 2480 × 3508 px, 300 DPI, 21 × 29%7 cm (8%3 × 11%7 in), "
+                                    "21:29%7")
+                      .replace(u'%', QLocale().decimalPoint()));
     }
 }
 

@@ -37,19 +37,25 @@ QString NumberField::filtered(const QString &typed) const {
 }
 
 void NumberField::contextMenuEvent(QContextMenuEvent *event) {
+    // The keys that open the menu are this field's own (keyPressEvent); some platforms also send
+    // a menu request for the Menu key.
+    if (event->reason() != QContextMenuEvent::Keyboard)
+        openMenu(event->globalPos());
+}
+
+void NumberField::openMenu(QPoint at) {
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
     entries_(*menu);
-    menu->popup(event->globalPos());
+    menu->popup(at);
 }
 
 void NumberField::keyPressEvent(QKeyEvent *event) {
     enteredByClick_ = false;
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        const QPoint at = cursorRect().center();
-        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
-        contextMenuEvent(&menu);
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        openMenu(mapToGlobal(cursorRect().bottomLeft()));
         return;
     }
     const QString text = filtered(event->text());

@@ -43,6 +43,7 @@ protected:
 
 private:
     QString filtered(const QString &typed) const; // what typed text puts into the field
+    void openMenu(QPoint at);                     // the context menu, at a global position
 
     Filter filter_;
     MenuEntries entries_;
