@@ -52,9 +52,14 @@ std::string HelpText() {
            "\n"
            "Numbers are shown and read with the decimal mark of the locale (LC_ALL,\n"
            "LC_NUMERIC, LANG); both ',' and '.' are accepted when typing.\n"
+           "Sizes as written: both pixel counts at once (3840x2160); a print size with\n"
+           "its unit (8in, 210mm), two of them (13x18, 8x10in) or a paper (A4, Letter);\n"
+           "a ratio as 3/2, 16:9 or 8x10.\n"
            "Keyboard: Tab and Shift+Tab go through the fields, buttons, flags and locks;\n"
            "F6 goes from a field to its lock buttons and back; Space, Return or Enter\n"
-           "press a button or flag; arrows choose a lock; Ctrl+Q closes, Escape does not.\n"
+           "press a button or flag; arrows choose a lock; Ctrl+R turns the picture;\n"
+           "Ctrl+Shift+C copies the figures as one line; Shift+F10 or Menu opens a\n"
+           "field's menu; Ctrl+Q closes, Escape does not.\n"
            "Exit status: 0 when the window is closed, 1 when no display can be opened,\n"
            "2 for a wrong command line.\n";
 }
