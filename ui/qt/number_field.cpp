@@ -22,7 +22,11 @@ NumberField::NumberField(Filter filter, MenuEntries entries, QWidget *parent)
 }
 
 void NumberField::write(const QString &text) {
-    setText(text);
+    // A field whose figure stays as it was (the resolution, while the pixels are typed with the
+    // resolution kept) is left alone: setting the same text still moves the caret to the end, and
+    // back to the start below, and the field would repaint for nothing on every keystroke.
+    if (text != this->text())
+        setText(text);
     if (window()->focusWidget() != this)
         setCursorPosition(0);
 }
