@@ -42,10 +42,14 @@ template <int flag> QImage FlagImage(QSize size) {
     size = size.expandedTo({1, 1});
     const std::vector<std::uint32_t> picture =
         flags::FlagPicture(flag, size.width(), size.height());
+    // Format_RGB32 is 0xffRRGGBB a pixel, the picture's 0xRRGGBB with the alpha byte added: each
+    // row is copied whole (setPixel, a function call and checks a pixel, cost more than the row).
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, 0xFF000000U | picture[std::size_t(y * size.width() + x)]);
+        auto *row = reinterpret_cast<std::uint32_t *>(image.scanLine(y));
+        const std::uint32_t *from = picture.data() + std::size_t(y * size.width());
+        std::transform(from, from + size.width(), row,
+                       [](std::uint32_t rgb) { return 0xFF000000U | rgb; });
     }
     return image;
 }
