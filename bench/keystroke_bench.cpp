@@ -5,10 +5,11 @@
 // plain line edit whose change handler writes the same five texts into five other line edits.
 // Each iteration types one key into each side in turn and then lets that side repaint what changed
 // (its pending update requests), timing the key alone and the key with its repaint; the paints
-// are counted, so that a side that stops painting shows. The ratios of the sums are reported per
-// repetition, so a machine that slows down slows both sides alike.
-// Target: the window at most 1.3 times the floor, without paint and with it. Any Google Benchmark
-// flag may be given; the defaults are 10 repetitions of 0.5 s.
+// are counted, so that a side that stops painting, or paints a control more, shows. The ratios of
+// the sums are reported per repetition, so a machine that slows down slows both sides alike.
+// Targets: the window paints as many controls a key as the floor; it takes at most 1.05 times the
+// floor's time with the repaint, and at most 1.3 times without it. Any Google Benchmark flag may
+// be given; the defaults are 10 repetitions of 0.5 s.
 
 #include "ui/qt/main_window.hpp"
 
@@ -20,14 +21,16 @@
 
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-constexpr double kTarget = 1.3;
+constexpr double kPaintTarget = 1.05;  // with the repaint
+constexpr double kNoPaintTarget = 1.3; // the key alone
 constexpr int kFields = 6;
 
 // Each keystroke replaces the whole text with the other digit, so that every one changes all six
@@ -183,16 +186,19 @@ int main(int argc, char **argv) {
         std::printf("summary: keystroke: not measured\n");
         return 1;
     }
-    char withPaint[80];
-    std::snprintf(withPaint, sizeof withPaint, "with repaint (%.1f and %.1f paints per key)",
-                  m["paints_window"].value, m["paints_floor"].value);
-    for (const auto &[what, key] : {std::pair{"without paint", "nopaint"}, {withPaint, "paint"}}) {
+    // A control painted more or less than the floor's is a cost, or a change left unpainted.
+    const double paints = m["paints_window"], floorPaints = m["paints_floor"];
+    std::printf("summary: keystroke paints: window %.2f, plain line edits %.2f a key (median of "
+                "repetitions), target as many as the floor: %s\n",
+                paints, floorPaints, std::abs(paints - floorPaints) < 0.05 ? "met" : "NOT met");
+    for (const auto &[what, key, target] : {std::tuple{"without paint", "nopaint", kNoPaintTarget},
+                                            {"with repaint", "paint", kPaintTarget}}) {
         const std::string k = key;
         const double ratio = m[k + "_ratio"];
         std::printf("summary: keystroke %s: window %.1f us, plain line edits %.1f us: ratio %.2f "
-                    "(median of repetitions), target at most %.1f: %s\n",
-                    what, m[k + "_window_us"].value, m[k + "_floor_us"].value, ratio, kTarget,
-                    ratio <= kTarget ? "met" : "NOT met");
+                    "(median of repetitions), target at most %.2f: %s\n",
+                    what, m[k + "_window_us"].value, m[k + "_floor_us"].value, ratio, target,
+                    ratio <= target ? "met" : "NOT met");
     }
     return 0;
 }
