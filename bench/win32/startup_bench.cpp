@@ -1,11 +1,12 @@
-// Start-up to first paint of the Win32 window against a minimal Win32 program (a window with one
-// EDIT), both run under the same wine: startup_bench.exe [runs]. Both programs
-// (startup_program.cpp) say through an event when their window has painted, and then end. They
-// are started in turn, a pair at a time, so that whatever else the machine does weighs on both
-// alike; each time runs from CreateProcess to the event, and the figure is the median of the
-// pairs' ratios. Target: at most 1.2 times the minimal program's time. For reference it also
-// times a window holding the same standard controls as quadrel.exe and nothing else: what the
-// controls alone cost under wine. bench/win32/run gives it a wine prefix.
+// Start-up to first paint of the Win32 window under wine, against the floor of a window holding
+// the same standard controls and nothing else: startup_bench.exe [rounds]. What quadrel.exe adds
+// to creating its controls (its behaviour's start, captions, fonts, tooltips, subclassing, placing)
+// is what the ratio shows; for reference it also times a minimal Win32 program, a window with one
+// EDIT. The programs (startup_program.cpp) say through an event when their window has painted,
+// and then end. Each round starts the three in turn, quadrel.exe and the floor in alternating
+// order, so that whatever else the machine does weighs on them alike; each time runs from
+// CreateProcess to the event, and the figures are the medians of the rounds' ratios. Target: at
+// most 1.1 times the floor's time. bench/win32/run gives it a wine prefix and one CPU.
 
 #include <windows.h>
 
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr double kTimeTarget = 1.2;
+constexpr double kTimeTarget = 1.1;
 
 // Starts `program`, waits for its first paint and then its end, and returns the time to the
 // paint in milliseconds; exits on failure.
@@ -63,29 +64,39 @@ int main(int argc, char **argv) {
     dir.resize(GetModuleFileNameW(nullptr, dir.data(), DWORD(dir.size())));
     dir.resize(dir.find_last_of(L'\\') + 1);
     const std::wstring quadrel = dir + L"startup_quadrel.exe";
-    const std::wstring minimal = dir + L"startup_minimal.exe";
     const std::wstring controls = dir + L"startup_controls.exe";
+    const std::wstring minimal = dir + L"startup_minimal.exe";
 
     HANDLE painted = CreateEventW(nullptr, FALSE, FALSE, L"QuadrelStartupPainted");
 
     for (int i = 0; i < 3; ++i) { // warm the file cache
-        for (const std::wstring &program : {quadrel, minimal, controls})
+        for (const std::wstring &program : {quadrel, controls, minimal})
             runOnce(program, painted);
     }
-    // Each round times the three programs in turn; the ratios are to the round's minimal program.
-    std::vector<double> q, m, ratios, controlRatios;
+    std::vector<double> q, c, m, ratios, minimalRatios, controlRatios;
     for (int i = 0; i < runs; ++i) {
-        q.push_back(runOnce(quadrel, painted));
+        // Whichever of quadrel.exe and the floor goes second finds the other's traces in the
+        // caches and in the wine server: the order alternates.
+        if (i % 2 == 0) {
+            q.push_back(runOnce(quadrel, painted));
+            c.push_back(runOnce(controls, painted));
+        } else {
+            c.push_back(runOnce(controls, painted));
+            q.push_back(runOnce(quadrel, painted));
+        }
         m.push_back(runOnce(minimal, painted));
-        ratios.push_back(q.back() / m.back());
-        controlRatios.push_back(runOnce(controls, painted) / m.back());
+        ratios.push_back(q.back() / c.back());
+        minimalRatios.push_back(q.back() / m.back());
+        controlRatios.push_back(c.back() / m.back());
     }
     const double ratio = median(ratios);
-    std::printf("the same standard controls without the program: ratio %.2f\n",
-                median(controlRatios));
-    std::printf("summary: start-up to first paint under wine: quadrel.exe %.1f ms, minimal Win32 "
-                "program %.1f ms: ratio %.2f (median of %d pairs), target at most %.1f: %s\n",
-                median(q), median(m), ratio, runs, kTimeTarget,
+    std::printf("summary: start-up to first paint under wine: quadrel.exe %.1f ms, the same "
+                "standard controls alone %.1f ms: ratio %.2f (median of %d pairs), target at most "
+                "%.1f: %s\n",
+                median(q), median(c), ratio, runs, kTimeTarget,
                 ratio <= kTimeTarget ? "met" : "NOT met");
+    std::printf("summary: for information, against a window with one EDIT (%.1f ms): quadrel.exe "
+                "ratio %.2f, the same standard controls alone %.2f\n",
+                median(m), median(minimalRatios), median(controlRatios));
     return 0;
 }

@@ -1,6 +1,6 @@
 // The programs startup_bench.exe starts in turn, from this one source: quadrel.exe's own start-up
-// (the same steps as ui/win32/main.cpp); with STARTUP_MINIMAL the floor, a plain window of the same
-// client size with one EDIT; with STARTUP_CONTROLS as well, that window holding the standard
+// (the same steps as ui/win32/main.cpp); with STARTUP_MINIMAL a plain window of the same client
+// size with one EDIT; with STARTUP_CONTROLS as well the floor, that window holding the standard
 // controls of quadrel.exe's layout (STATIC, EDIT, BUTTON of each style), and no more. Each sets the
 // bench's event "QuadrelStartupPainted" once its window has painted for the first time and nothing
 // is left to do: no control waits to be painted and no message is queued; then it ends with status
