@@ -66,7 +66,8 @@ public:
     // Plays `script`: ❶ to ❼ click data field 0 to 5 and the ratio field, ❽ the default-ratio
     // button, ❾ the close button; Ⓟ ⓟ, Ⓓ ⓓ, Ⓡ ⓡ click the second or first option of the pixel,
     // resolution or print-size pair; ↓ chooses the other option of the pair in focus; ⑥ is F6;
-    // Ⓘ Ⓔ press the Italian and English flags; ⌫ is Backspace, ⓐ Ctrl+A, ⓥ a paste of "-2";
+    // Ⓘ Ⓔ press the Italian and English flags; Ⓣ turns the picture, Ⓒ copies the figures; ⌫ is
+    // Backspace, ⓐ Ctrl+A, ⓥ a paste of `pasted`;
     // any other character is typed into the field in focus (the texts stay ASCII: the marks used
     // are "," and ".").
     void play(std::u32string_view script) {
@@ -88,12 +89,14 @@ public:
                 behaviour.flagPressed(focused.index);
             } else if (c == U'⑥') {
                 behaviour.switchLockFocus();
+            } else if (c == U'Ⓣ' || c == U'Ⓒ') {
+                c == U'Ⓣ' ? behaviour.turn() : behaviour.copyFigures();
             } else if (c == U'ⓐ') {
                 selected.at(slot(focused)) = true;
             } else if (c == U'⌫' || c == U'ⓥ') {
                 std::string kept = focusedSelected() ? "" : focusedText();
                 if (c == U'ⓥ')
-                    kept += "-2";
+                    kept += pasted;
                 else if (!kept.empty())
                     kept.pop_back();
                 edit(kept);
@@ -125,6 +128,7 @@ public:
     std::array<int, 3> checkedLocks{-1, -1, -1}; // by lock pair
     std::array<std::string, kFieldCount + 1> placeholders, tips;
     std::string clipboard;
+    std::string pasted = "-2"; // what ⓥ pastes
     WindowBehaviour behaviour{*this};
 };
 
