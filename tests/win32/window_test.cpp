@@ -45,7 +45,10 @@ public:
     Window() {
         ShowWindow(handle(), SW_SHOW);
         SetForegroundWindow(handle());
+        // The window's menus, and a field's own, should one show in place of the window's.
         SetWindowSubclass(handle(), watchMenus, 0, DWORD_PTR(this));
+        for (int k = 0; k < kFieldCount; ++k)
+            SetWindowSubclass(find(Control::Field(k)), watchMenus, 0, DWORD_PTR(this));
         pump();
     }
 
