@@ -157,62 +157,42 @@ public:
     }
 
 private:
-    // Records the context menu as it opens, and chooses choice_ in it with a typed character that
-    // the window is asked for (WM_MENUCHAR), a level at a time. Once nothing is left to choose the
-    // menu closes.
+    // Records the context menu as it opens, and chooses choice_ in it a level at a time: a typed
+    // character that the window is asked to match (WM_MENUCHAR) opens or chooses the item on the
+    // way. A menu with nothing left to choose closes.
     static LRESULT CALLBACK watchMenus(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self) {
         auto &w = *reinterpret_cast<Window *>(self);
-        if (message == WM_INITMENUPOPUP && w.menu.empty())
-            w.record(HMENU(wParam), "");
-        if (message == WM_INITMENUPOPUP && w.positionIn(HMENU(wParam)) >= 0)
+        if (message == WM_INITMENUPOPUP && w.visit(HMENU(wParam), w.menu.empty(), "") >= 0)
             PostMessageW(GetFocus(), WM_CHAR, '?', 1);
         else if (message == WM_MENUCHAR)
-            return MAKELRESULT(w.positionIn(HMENU(lParam)), MNC_EXECUTE);
+            return MAKELRESULT(w.visit(HMENU(lParam), false, ""), MNC_EXECUTE);
         else if (message == WM_ENTERIDLE && wParam == MSGF_MENU)
             EndMenu();
         return DefSubclassProc(window, message, wParam, lParam);
     }
 
-    static std::string textOf(HMENU items, int k) { // up to a tab
-        std::array<wchar_t, 128> text{};
-        GetMenuStringW(items, UINT(k), text.data(), int(text.size()), MF_BYPOSITION);
-        return Utf8(text.data()).substr(0, Utf8(text.data()).find('\t'));
-    }
-
-    void record(HMENU items, const std::string &indent) {
+    // The position in `items` of choice_ or of the submenu that holds it, -1 for none; `record`
+    // appends the items to menu.
+    int visit(HMENU items, bool record, const std::string &indent) {
+        int found = -1;
         for (int k = 0; k < GetMenuItemCount(items); ++k) {
-            const UINT state = GetMenuState(items, UINT(k), MF_BYPOSITION);
-            const bool greyed = (state & MF_GRAYED) && !(state & MF_SEPARATOR);
-            menu.push_back(indent + (greyed ? "~" : "") + textOf(items, k));
-            if (HMENU submenu = GetSubMenu(items, k))
-                record(submenu, indent + ' ');
+            std::array<wchar_t, 128> text{};
+            GetMenuStringW(items, UINT(k), text.data(), int(text.size()), MF_BYPOSITION);
+            const std::string name = Utf8(text.data()).substr(0, Utf8(text.data()).find('\t'));
+            const bool greyed = GetMenuState(items, UINT(k), MF_BYPOSITION) & MF_GRAYED;
+            if (record)
+                menu.push_back(indent + (greyed && !name.empty() ? "~" : "") + name);
+            HMENU submenu = GetSubMenu(items, k);
+            const bool holds = submenu != nullptr && visit(submenu, record, indent + ' ') >= 0;
+            if (found < 0 && !choice_.empty() && (name == choice_ || holds))
+                found = k;
         }
-    }
-
-    // The position in `items` of choice_ or of the submenu that holds it; -1 for none.
-    int positionIn(HMENU items) const {
-        for (int k = 0; !choice_.empty() && k < GetMenuItemCount(items); ++k) {
-            if (textOf(items, k) == choice_ ||
-                (GetSubMenu(items, k) && positionIn(GetSubMenu(items, k)) >= 0))
-                return k;
-        }
-        return -1;
+        return found;
     }
 
     std::string choice_;
 };
-
-std::string TooltipOf(const Window &w, HWND control) {
-    std::array<wchar_t, 256> text{};
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = GetParent(control);
-    tool.uId = UINT_PTR(control);
-    tool.lpszText = text.data();
-    SendMessageW(w.tooltips(), TTM_GETTEXTW, text.size(), LPARAM(&tool));
-    return Utf8(text.data());
-}
 
 struct Row {
     const char *name;
@@ -244,50 +224,6 @@ TEST(Fields, DeliverTheUsersEdits) {
         Window w;
         w.type(row.keys);
         EXPECT_EQ(w.texts(), Marked(row.expected)) << row.name;
-    }
-}
-
-// Ctrl+Shift+C puts the figures on the clipboard in one line, as they stand.
-TEST(Fields, CopyTheFiguresInOneLine) {
-    Window w;
-    w.type(U"❼ⓐ3/2❶24❹300©");
-    ASSERT_TRUE(OpenClipboard(w.handle()));
-    HANDLE copy = GetClipboardData(CF_UNICODETEXT);
-    EXPECT_EQ(Utf8(static_cast<const wchar_t *>(GlobalLock(copy))),
-              Marked("24 MP, 6000 × 4000 px, 300 DPI, 50,8 × 33,9 cm (20 × 13,3 in), 3/2"));
-    GlobalUnlock(copy);
-    CloseClipboard();
-}
-
-// A field's context menu in the window's language: the EDIT's commands, greyed as the field's
-// state says (after typing, nothing selected, text on the clipboard), then the program's entries,
-// the print sizes in a submenu.
-TEST(Fields, ContextMenuInTheWindowsLanguage) {
-    for (const int language : {0, 1}) {
-        Window w;
-        w.type(language == 0 ? U"©❺8☰⏎" : U"⚐©❺8☰⏎");
-        const lang::Captions &captions = lang::kCaptions.at(language);
-        std::vector<std::string> expected;
-        for (const std::string greyed : {"", "~", "~", "", "~", ""})
-            expected.push_back(greyed + captions.editCommands.at(expected.size()));
-        expected.insert(expected.end(),
-                        {"", captions.turnText, captions.copyText, captions.printSizesText});
-        for (const std::string_view size : kCommonPrintSizes)
-            expected.push_back(" " + std::string(size));
-        EXPECT_EQ(w.menu, expected) << captions.code;
-    }
-}
-
-// An empty field's cue banner names the lock choice that would fill it, and a print size's
-// tooltip gives it in inches, in the window's language.
-TEST(Fields, HintAtWhatWouldFillThem) {
-    for (const int language : {0, 1}) {
-        Window w;
-        w.type(language == 0 ? U"❹300❺30" : U"❹300❺30⚐");
-        std::array<wchar_t, 64> cue{};
-        Edit_GetCueBannerText(w.find(Control::Field(Megapixels)), cue.data(), int(cue.size()));
-        EXPECT_EQ(Utf8(cue.data()), lang::kCaptions.at(language).lockChoices[2][1]);
-        EXPECT_EQ(TooltipOf(w, w.find(Control::Field(WidthCm))), Marked("11,81 in"));
     }
 }
 
@@ -354,6 +290,53 @@ TEST(Fields, ShowTheirStartWhenNotEdited) {
     EXPECT_GE(GET_X_LPARAM(SendMessageW(pixels, EM_POSFROMCHAR, 0, 0)), 0); // the start shows
     w.type(U"⇥");
     EXPECT_EQ(Edit_GetSel(w.find(Control::Field(0))), 0);
+}
+
+std::string TooltipOf(const Window &w, HWND control) {
+    std::array<wchar_t, 256> text{};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = GetParent(control);
+    tool.uId = UINT_PTR(control);
+    tool.lpszText = text.data();
+    SendMessageW(w.tooltips(), TTM_GETTEXTW, text.size(), LPARAM(&tool));
+    return Utf8(text.data());
+}
+
+// Ctrl+Shift+C puts the figures on the clipboard in one line, as they stand.
+TEST(Fields, CopyTheFiguresInOneLine) {
+    Window w;
+    w.type(U"❼ⓐ3/2❶24❹300©");
+    ASSERT_TRUE(OpenClipboard(w.handle()));
+    HANDLE copy = GetClipboardData(CF_UNICODETEXT);
+    EXPECT_EQ(Utf8(static_cast<const wchar_t *>(GlobalLock(copy))),
+              Marked("24 MP, 6000 × 4000 px, 300 DPI, 50,8 × 33,9 cm (20 × 13,3 in), 3/2"));
+    GlobalUnlock(copy);
+    CloseClipboard();
+}
+
+// In the window's language: a field's context menu, the EDIT's commands greyed as the field's
+// state says (typed into, nothing selected, text on the clipboard), then the program's entries,
+// the print sizes in a submenu; an empty field's cue banner, which names the lock choice that
+// would fill it; a print size's tooltip, in inches.
+TEST(Fields, MenuAndHintsInTheWindowsLanguage) {
+    for (const int language : {0, 1}) {
+        Window w;
+        w.type(language == 0 ? U"❹300©❺30☰⏎" : U"❹300©❺30⚐☰⏎");
+        const lang::Captions &captions = lang::kCaptions.at(language);
+        std::vector<std::string> expected;
+        for (const std::string greyed : {"", "~", "~", "", "~", ""})
+            expected.push_back(greyed + captions.editCommands.at(expected.size()));
+        expected.insert(expected.end(),
+                        {"", captions.turnText, captions.copyText, captions.printSizesText});
+        for (const std::string_view size : kCommonPrintSizes)
+            expected.push_back(" " + std::string(size));
+        EXPECT_EQ(w.menu, expected) << captions.code;
+        std::array<wchar_t, 64> cue{};
+        Edit_GetCueBannerText(w.find(Control::Field(Megapixels)), cue.data(), int(cue.size()));
+        EXPECT_EQ(Utf8(cue.data()), captions.lockChoices[2][1]) << captions.code;
+        EXPECT_EQ(TooltipOf(w, w.find(Control::Field(WidthCm))), Marked("11,81 in"));
+    }
 }
 
 // The title; in both languages, from the start and after a flag's click, every control's text and
