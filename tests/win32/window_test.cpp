@@ -5,6 +5,7 @@
 // from a new window. CTest runs the program under an Italian and an English locale (LC_ALL, which
 // wine turns into the Windows locale).
 
+#include "core/size_text.hpp"
 #include "ui/common/flags.hpp"
 #include "ui/common/version.hpp"
 #include "ui/win32/main_window.hpp"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -27,11 +29,13 @@ std::string WindowText(HWND window) {
     return Utf8({text.data(), std::size_t(GetWindowTextW(window, text.data(), 512))});
 }
 
-// `text` written with "," as the decimal mark, in the mark of the locale the test runs under.
+// `text` written with "," as the decimal mark (a comma before a digit), in the mark of the locale
+// the test runs under.
 std::string Marked(std::string text) {
     const char *locale = std::getenv("LC_ALL");
     const char mark = locale != nullptr && std::string_view(locale).starts_with("it_") ? ',' : '.';
-    std::ranges::replace(text, ',', mark);
+    for (std::size_t k = 0; k + 1 < text.size(); ++k)
+        text[k] = text[k] == ',' && std::isdigit(text[k + 1]) ? mark : text[k];
     return text;
 }
 
@@ -41,8 +45,16 @@ public:
     Window() {
         ShowWindow(handle(), SW_SHOW);
         SetForegroundWindow(handle());
+        // The window's menus, and a field's own, should one show in place of the window's.
+        SetWindowSubclass(handle(), watchMenus, 0, DWORD_PTR(this));
+        for (int k = 0; k < kFieldCount; ++k)
+            SetWindowSubclass(find(Control::Field(k)), watchMenus, 0, DWORD_PTR(this));
         pump();
     }
+
+    // The items of the last context menu opened, a submenu's after its title, each indented by a
+    // space, "~" before a greyed one, the text before any tab, "" for a separator.
+    std::vector<std::string> menu;
 
     // Hands every queued message to the window as quadrel.exe's message loop does.
     void pump() {
@@ -55,17 +67,18 @@ public:
         }
     }
 
-    // A key pressed and released on the focused control, with Shift or Ctrl held.
-    void key(UINT vk, BYTE modifier = 0) {
+    // A key pressed and released on the focused control, with Shift or Ctrl (or both) held.
+    void key(UINT vk, BYTE modifier = 0, BYTE second = 0) {
         std::array<BYTE, 256> state{};
-        state[modifier] = 0x80;
+        state[modifier] = state[second] = 0x80;
         SetKeyboardState(state.data());
         const LPARAM scan = LPARAM(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16 | 1;
-        PostMessageW(GetFocus(), WM_KEYDOWN, vk, scan);
+        const UINT down = vk == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN; // as F10 comes
+        PostMessageW(GetFocus(), down, vk, scan);
         pump();
-        PostMessageW(GetFocus(), WM_KEYUP, vk, scan | LPARAM(0xC0000000));
+        PostMessageW(GetFocus(), down + 1, vk, scan | LPARAM(0xC0000000));
         pump();
-        state[modifier] = 0;
+        state.fill(0);
         SetKeyboardState(state.data());
     }
 
@@ -78,15 +91,23 @@ public:
 
     // Types `keys` into the focused control, each character as typed (WM_CHAR; beyond 16 bits as
     // a surrogate pair) apart from ⌫ Backspace, ⇥ Tab, ⇤ Shift+Tab, ⏎ Return, ⎋ Escape, ⑥ F6,
-    // ↑ ↓ arrows, space (a key), ⓐ to ⓩ for Ctrl+A to Ctrl+Z; ❶ to ❼ click data field 0 to 5 and
-    // the ratio field, ⚐ click the English flag.
+    // ↑ ↓ arrows, space (a key), ⓐ to ⓩ for Ctrl+A to Ctrl+Z, © Ctrl+Shift+C; ❶ to ❼ click data
+    // field 0 to 5 and the ratio field, ⚐ click the English flag; ☰A4⏎ opens the context menu with
+    // Shift+F10 and chooses the item "A4" there (☰⏎ chooses none).
     void type(std::u32string_view keys) {
-        static constexpr std::u32string_view named = U"⌫⇥⇤⏎⎋⑥↑↓ ";
-        static constexpr std::array<UINT, 9> vk{VK_BACK, VK_TAB, VK_TAB,  VK_RETURN, VK_ESCAPE,
-                                                VK_F6,   VK_UP,  VK_DOWN, VK_SPACE};
-        for (const char32_t c : keys) {
-            if (const auto k = named.find(c); k != named.npos) {
-                key(vk.at(k), c == U'⇤' ? VK_SHIFT : 0);
+        static constexpr std::u32string_view named = U"⌫⇥⇤⏎⎋⑥↑↓ ©";
+        static constexpr std::array<UINT, 10> vk{VK_BACK, VK_TAB, VK_TAB,  VK_RETURN, VK_ESCAPE,
+                                                 VK_F6,   VK_UP,  VK_DOWN, VK_SPACE,  'C'};
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const char32_t c = keys[i];
+            if (c == U'☰') {
+                const std::size_t end = keys.find(U'⏎', i);
+                choice_ = Utf8(std::wstring(keys.begin() + i + 1, keys.begin() + end));
+                menu.clear();
+                key(VK_F10, VK_SHIFT);
+                i = end;
+            } else if (const auto k = named.find(c); k != named.npos) {
+                key(vk.at(k), c == U'⇤' || c == U'©' ? VK_SHIFT : 0, c == U'©' ? VK_CONTROL : 0);
             } else if (c >= U'ⓐ' && c <= U'ⓩ') {
                 key(UINT('A' + (c - U'ⓐ')), VK_CONTROL);
             } else if (c >= U'❶' && c <= U'❼') {
@@ -134,6 +155,43 @@ public:
         }
         return s;
     }
+
+private:
+    // Records the context menu as it opens, and chooses choice_ in it a level at a time: a typed
+    // character that the window is asked to match (WM_MENUCHAR) opens or chooses the item on the
+    // way. A menu with nothing left to choose closes.
+    static LRESULT CALLBACK watchMenus(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR self) {
+        auto &w = *reinterpret_cast<Window *>(self);
+        if (message == WM_INITMENUPOPUP && w.visit(HMENU(wParam), w.menu.empty(), "") >= 0)
+            PostMessageW(GetFocus(), WM_CHAR, '?', 1);
+        else if (message == WM_MENUCHAR)
+            return MAKELRESULT(w.visit(HMENU(lParam), false, ""), MNC_EXECUTE);
+        else if (message == WM_ENTERIDLE && wParam == MSGF_MENU)
+            EndMenu();
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+
+    // The position in `items` of choice_ or of the submenu that holds it, -1 for none; `record`
+    // appends the items to menu.
+    int visit(HMENU items, bool record, const std::string &indent) {
+        int found = -1;
+        for (int k = 0; k < GetMenuItemCount(items); ++k) {
+            std::array<wchar_t, 128> text{};
+            GetMenuStringW(items, UINT(k), text.data(), int(text.size()), MF_BYPOSITION);
+            const std::string name = Utf8(text.data()).substr(0, Utf8(text.data()).find('\t'));
+            const bool greyed = GetMenuState(items, UINT(k), MF_BYPOSITION) & MF_GRAYED;
+            if (record)
+                menu.push_back(indent + (greyed && !name.empty() ? "~" : "") + name);
+            HMENU submenu = GetSubMenu(items, k);
+            const bool holds = submenu != nullptr && visit(submenu, record, indent + ' ') >= 0;
+            if (found < 0 && !choice_.empty() && (name == choice_ || holds))
+                found = k;
+        }
+        return found;
+    }
+
+    std::string choice_;
 };
 
 struct Row {
@@ -142,12 +200,12 @@ struct Row {
     const char *expected;
 };
 
-// What typing, clicks and the edit commands deliver to the behaviour: the data fields' and the
-// ratio field's texts after the keys, with "," for the locale's mark.
+// What typing, clicks, the edit commands, the context menu and Ctrl+R deliver to the behaviour: the
+// data fields' and the ratio field's texts after the keys, with "," for the locale's mark.
 TEST(Fields, DeliverTheUsersEdits) {
     const auto rows = std::to_array<Row>({
         // clang-format off
-        {"a worked figure: 3/2, 24 megapixels, 300 DPI", U"❼ⓐ3/2❶24❹300⇥", "24|6000|4000|300|50,8|33,9|1,5"},
+        {"a worked figure: 3/2, 24 megapixels, 300 DPI", U"❼ⓐ3/2❶24❹300⇥", "24|6000|4000|300|50,8|33,9|3/2"},
         {"the window's own writes are no edits", U"❷4000⇥❼ⓐ2⇥", "8|4000|2000||||2"},
         {"a click enters a field with its text selected", U"8❷5", "0|5|4||||1,3333333333333"},
         {"what the filter gives goes in, nothing else", U"٣a -/:.١", "3,1|2033|1525||||1,3333333333333"},
@@ -155,6 +213,11 @@ TEST(Fields, DeliverTheUsersEdits) {
         {"Ctrl+Z undoes typing, as an edit", U"8ⓩ", "|3266|2449||||1,3333333333333"},
         {"Ctrl+A, Ctrl+C, and Ctrl+V as an edit", U"12ⓐⓒ⌫ⓥ", "12|4000|3000||||1,3333333333333"},
         {"Return presses the default button", U"8⇥⇥⇥⇥⇥⇥3/2⇥⏎", "8|3266|2449||||1,3333333333333"},
+        {"a pixel pair sets the ratio", U"❹300❷3840x2160⇥", "8,3|3840|2160|300|32,5|18,3|16:9"},
+        {"a paper, the resolution kept", U"❹300❺⑥↓⑥A4⇥", "8,7|2480|3508|300|21|29,7|21:29,7"},
+        {"a paper from the context menu", U"❹300❺⑥↓⑥☰A4⏎⇥", "8,7|2480|3508|300|21|29,7|21:29,7"},
+        {"a menu entry undone as typing is", U"❺15☰A4⏎ⓩ⇥", "||||15|11,2|1,3333333333333"},
+        {"Ctrl+R turns the picture", U"❷4032❺15ⓡ", "12,2|3024|4032|683|11,2|15|0,75"},
         // clang-format on
     });
     for (const Row &row : rows) {
@@ -238,6 +301,42 @@ std::string TooltipOf(const Window &w, HWND control) {
     tool.lpszText = text.data();
     SendMessageW(w.tooltips(), TTM_GETTEXTW, text.size(), LPARAM(&tool));
     return Utf8(text.data());
+}
+
+// Ctrl+Shift+C puts the figures on the clipboard in one line, as they stand.
+TEST(Fields, CopyTheFiguresInOneLine) {
+    Window w;
+    w.type(U"❼ⓐ3/2❶24❹300©");
+    ASSERT_TRUE(OpenClipboard(w.handle()));
+    HANDLE copy = GetClipboardData(CF_UNICODETEXT);
+    EXPECT_EQ(Utf8(static_cast<const wchar_t *>(GlobalLock(copy))),
+              Marked("24 MP, 6000 × 4000 px, 300 DPI, 50,8 × 33,9 cm (20 × 13,3 in), 3/2"));
+    GlobalUnlock(copy);
+    CloseClipboard();
+}
+
+// In the window's language: a field's context menu, the EDIT's commands greyed as the field's
+// state says (typed into, nothing selected, text on the clipboard), then the program's entries,
+// the print sizes in a submenu; an empty field's cue banner, which names the lock choice that
+// would fill it; a print size's tooltip, in inches.
+TEST(Fields, MenuAndHintsInTheWindowsLanguage) {
+    for (const int language : {0, 1}) {
+        Window w;
+        w.type(language == 0 ? U"❹300©❺30☰⏎" : U"❹300©❺30⚐☰⏎");
+        const lang::Captions &captions = lang::kCaptions.at(language);
+        std::vector<std::string> expected;
+        for (const std::string greyed : {"", "~", "~", "", "~", ""})
+            expected.push_back(greyed + captions.editCommands.at(expected.size()));
+        expected.insert(expected.end(),
+                        {"", captions.turnText, captions.copyText, captions.printSizesText});
+        for (const std::string_view size : kCommonPrintSizes)
+            expected.push_back(" " + std::string(size));
+        EXPECT_EQ(w.menu, expected) << captions.code;
+        std::array<wchar_t, 64> cue{};
+        Edit_GetCueBannerText(w.find(Control::Field(Megapixels)), cue.data(), int(cue.size()));
+        EXPECT_EQ(Utf8(cue.data()), captions.lockChoices[2][1]) << captions.code;
+        EXPECT_EQ(TooltipOf(w, w.find(Control::Field(WidthCm))), Marked("11,81 in"));
+    }
 }
 
 // The title; in both languages, from the start and after a flag's click, every control's text and

@@ -6,8 +6,10 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace quadrel {
 
@@ -20,7 +22,7 @@ constexpr DWORD kWindowStyle =
 // The accelerators' commands; the controls' IDs come after them, and after IDOK and IDCANCEL,
 // which the dialog navigation sends for Return and Escape: a control's ID is kFirstControl plus
 // its row of layout::kControls.
-enum Command : int { kSwitchLockFocus = 90, kQuit, kFirstControl = 100 };
+enum CommandId : int { kSwitchLockFocus = 90, kQuit, kTurn, kCopyFigures, kFirstControl = 100 };
 
 // The control of ID `id`, or nullptr for an ID that is no control's.
 const Control *ControlAt(int id) {
@@ -67,6 +69,34 @@ Kind KindOf(const Control &control) {
 
 bool IsField(const Control &control) {
     return control.role == Role::Field || control.role == Role::RatioField;
+}
+
+// A field's context menu: first the EDIT's own commands, in the order of the captions'
+// editCommands, each carried out by its message to the field (EM_SETSEL selects all), then the
+// program's entries. The IDs the menu returns: an edit command's position plus one, an entry's
+// position in MenuOf plus kFirstMenuEntry.
+struct EditCommand {
+    UINT message;
+    const wchar_t *key;
+};
+constexpr std::array<EditCommand, 6> kEditCommands{{{WM_UNDO, L"\tCtrl+Z"},
+                                                    {WM_CUT, L"\tCtrl+X"},
+                                                    {WM_COPY, L"\tCtrl+C"},
+                                                    {WM_PASTE, L"\tCtrl+V"},
+                                                    {WM_CLEAR, L"\tDel"},
+                                                    {EM_SETSEL, L"\tCtrl+A"}}};
+constexpr UINT kFirstMenuEntry = 16;
+
+// The key of a program's entry, as the accelerators have it, after a tab.
+const wchar_t *KeyOf(Command command) {
+    switch (command) {
+    case Command::Turn:
+        return L"\tCtrl+R";
+    case Command::CopyFigures:
+        return L"\tCtrl+Shift+C";
+    default:
+        return L"";
+    }
 }
 
 std::wstring Wide(std::string_view utf8) {
@@ -117,8 +147,10 @@ MainWindow::MainWindow() {
         window.lpszClassName = L"QuadrelMainWindow";
         return RegisterClassExW(&window);
     }();
-    std::array<ACCEL, 2> keys{
-        {{FVIRTKEY, VK_F6, kSwitchLockFocus}, {FVIRTKEY | FCONTROL, 'Q', kQuit}}};
+    std::array<ACCEL, 4> keys{{{FVIRTKEY, VK_F6, kSwitchLockFocus},
+                               {FVIRTKEY | FCONTROL, 'Q', kQuit},
+                               {FVIRTKEY | FCONTROL, 'R', kTurn},
+                               {FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopyFigures}}};
     accelerators_ = CreateAcceleratorTableW(keys.data(), int(keys.size()));
     MONITORINFO monitor{sizeof(monitor), {}, {}, 0};
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -280,6 +312,12 @@ void MainWindow::onCommand(HWND, int id, HWND, UINT code) {
     case kQuit:
         PostMessageW(window_, WM_CLOSE, 0, 0);
         return;
+    case kTurn:
+        behaviour_.turn();
+        return;
+    case kCopyFigures:
+        behaviour_.copyFigures();
+        return;
     }
     // What counts of a control is a field's change, not the window's own write, and a button's
     // click. Escape comes as IDCANCEL and Return in a field as IDOK, from no control: neither acts.
@@ -423,6 +461,11 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
         if (field)
             return onFieldChar(control, self, wParam, lParam);
         break;
+    case WM_CONTEXTMENU: // the window's menu in place of the EDIT's own
+        if (!field)
+            break;
+        onFieldContextMenu(control, self, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     }
     return DefSubclassProc(control, message, wParam, lParam);
 }
@@ -447,6 +490,63 @@ LRESULT MainWindow::onFieldChar(HWND field, const Control &control, WPARAM wPara
     else if (typed)
         SendMessageW(field, EM_REPLACESEL, TRUE, LPARAM(std::wstring(1, wchar_t(*typed)).c_str()));
     return 0;
+}
+
+void MainWindow::onFieldContextMenu(HWND field, const Control &control, POINT at) {
+    // A right click on a field the user is not in enters it first, as the EDIT's own menu does.
+    if (GetFocus() != field)
+        SetFocus(field);
+    if (at.x == -1 && at.y == -1) { // Shift+F10 or the Menu key: below the caret
+        RECT client;
+        GetClientRect(field, &client);
+        GetCaretPos(&at);
+        at.y = client.bottom;
+        ClientToScreen(field, &at);
+    }
+    const lang::Captions &captions = behaviour_.captions();
+    DWORD start = 0, end = 0;
+    SendMessageW(field, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    const auto length = DWORD(GetWindowTextLengthW(field));
+    const bool selection = start != end;
+    const std::array<bool, kEditCommands.size()> enabled{
+        Edit_CanUndo(field) != 0,
+        selection,
+        selection,
+        IsClipboardFormatAvailable(CF_UNICODETEXT) != 0,
+        selection,
+        end - start < length};
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t k = 0; k < kEditCommands.size(); ++k) {
+        // The Delete key is "Canc" on Italian keyboards.
+        const bool canc = kEditCommands[k].message == WM_CLEAR && captions.code == lang::kItalian;
+        const std::wstring key = canc ? L"\tCanc" : kEditCommands[k].key;
+        AppendMenuW(menu, enabled[k] ? MF_STRING : MF_STRING | MF_GRAYED, k + 1,
+                    (Wide(captions.editCommands[k]) + key).c_str());
+    }
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const std::vector<MenuEntry> entries = MenuOf(control, captions);
+    HMENU sizes = nullptr;
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        HMENU into = menu;
+        if (entries[k].command == Command::PrintSize) {
+            if (sizes == nullptr) {
+                sizes = CreatePopupMenu();
+                AppendMenuW(menu, MF_POPUP, UINT_PTR(sizes), Wide(captions.printSizesText).c_str());
+            }
+            into = sizes;
+        }
+        AppendMenuW(into, MF_STRING, kFirstMenuEntry + k,
+                    (Wide(entries[k].text) + KeyOf(entries[k].command)).c_str());
+    }
+    const auto chosen = UINT(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
+    DestroyMenu(menu); // and the submenu in it
+    if (chosen >= kFirstMenuEntry && chosen - kFirstMenuEntry < entries.size())
+        behaviour_.menuChosen(control, entries[chosen - kFirstMenuEntry]);
+    else if (chosen > 0 && chosen <= kEditCommands.size()) {
+        const UINT message = kEditCommands[chosen - 1].message;
+        SendMessageW(field, message, 0, message == EM_SETSEL ? -1 : 0);
+    }
 }
 
 LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
@@ -517,17 +617,21 @@ void MainWindow::focus(const Control &control) {
 
 void MainWindow::caption(HWND control, std::string_view text, std::string_view tooltip) {
     SetWindowTextW(control, Wide(text).c_str());
-    if (tooltip.empty())
-        return;
-    std::wstring tip = Wide(tooltip);
+    if (!tooltip.empty())
+        tip(control, tooltip);
+}
+
+void MainWindow::tip(HWND control, std::string_view text) {
+    std::wstring wide = Wide(text);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = GetParent(control);
     tool.uId = UINT_PTR(control);
-    tool.lpszText = tip.data();
+    tool.lpszText = wide.data();
     SendMessageW(tooltips_, TTM_DELTOOLW, 0, LPARAM(&tool));
-    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, LPARAM(&tool));
+    if (!wide.empty())
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, LPARAM(&tool));
 }
 
 void MainWindow::setCaptions(const lang::Captions &captions) {
@@ -549,6 +653,40 @@ void MainWindow::setFlagChecked(int flag, bool checked) {
     // own, as both flags are stops of the Tab order.
     SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | WS_TABSTOP);
     place();
+}
+
+void MainWindow::setPlaceholder(const Control &field, const std::string &text) {
+    Edit_SetCueBannerText(find(field), Wide(text).c_str()); // the EDIT keeps a copy
+}
+
+void MainWindow::setToolTip(const Control &field, const std::string &text) {
+    tip(find(field), text);
+}
+
+void MainWindow::enterText(const Control &field, const std::string &text) {
+    HWND edit = find(field);
+    SetFocus(edit);
+    Edit_SetSel(edit, 0, -1);
+    // Undoable, and not the window's own write: EN_CHANGE reports it as the user's edit.
+    SendMessageW(edit, EM_REPLACESEL, TRUE, LPARAM(Wide(text).c_str()));
+}
+
+void MainWindow::copyToClipboard(const std::string &text) {
+    const std::wstring wide = Wide(text);
+    if (!OpenClipboard(window_))
+        return;
+    EmptyClipboard();
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    void *into = copy != nullptr ? GlobalLock(copy) : nullptr;
+    if (into != nullptr) {
+        std::memcpy(into, wide.c_str(), bytes);
+        GlobalUnlock(copy);
+    }
+    // The clipboard owns the memory once SetClipboardData has taken it.
+    if (copy != nullptr && (into == nullptr || SetClipboardData(CF_UNICODETEXT, copy) == nullptr))
+        GlobalFree(copy);
+    CloseClipboard();
 }
 
 } // namespace quadrel

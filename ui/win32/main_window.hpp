@@ -5,15 +5,19 @@
 // WindowBehaviour that the Qt window drives too, which decides every figure, focus rule, caption
 // and checked option or flag.
 //
-// A keystroke goes first to translate(): the accelerators (F6, Ctrl+Q), then the dialog
-// navigation (Tab in the table's order, the arrow keys within a lock pair). A character typed
-// into a field reaches the field's subclass, which inserts what the behaviour lets in (typed) as an
-// undoable replacement of the selection; the field's EN_CHANGE then reaches the behaviour as the
-// user's edit unless the window itself is writing the field.
+// A keystroke goes first to translate(): the accelerators (F6, Ctrl+Q, Ctrl+R, Ctrl+Shift+C), then
+// the dialog navigation (Tab in the table's order, the arrow keys within a lock pair). A character
+// typed into a field reaches the field's subclass, which inserts what the behaviour lets in (typed)
+// as an undoable replacement of the selection; the field's EN_CHANGE then reaches the behaviour as
+// the user's edit unless the window itself is writing the field.
 //
-// Accessibility: a field is named by its label, created just before it; a flag is a radio button
-// drawn through NM_CUSTOMDRAW and named in its own language; a lock pair lies in a group box named
-// after what it decides, which paints neither its frame nor its caption, as in the Qt window.
+// A field's context menu (a right click, Shift+F10, the Menu key) is built when it opens: the
+// EDIT's own commands, then the program's entries (MenuOf), in the window's language.
+//
+// Accessibility: a field is named by its label, created just before it, and an empty one exposes
+// its placeholder as its cue banner; a flag is a radio button drawn through NM_CUSTOMDRAW and named
+// in its own language; a lock pair lies in a group box named after what it decides, which paints
+// neither its frame nor its caption, as in the Qt window.
 
 #include "ui/common/behaviour.hpp"
 #include "ui/common/layout.hpp"
@@ -60,6 +64,10 @@ public:
     void setTitle(const std::string &title) override { caption(window_, title); }
     void setCaptions(const lang::Captions &captions) override;
     void setFlagChecked(int flag, bool checked) override;
+    void setPlaceholder(const Control &field, const std::string &text) override;
+    void setToolTip(const Control &field, const std::string &text) override;
+    void enterText(const Control &field, const std::string &text) override;
+    void copyToClipboard(const std::string &text) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,6 +84,9 @@ private:
     void onDpiChanged(UINT dpi, const RECT &suggested);
     LRESULT onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onFieldChar(HWND field, const Control &control, WPARAM wParam, LPARAM lParam);
+    // Shows the field's context menu at `at` (screen coordinates; -1, -1 for at the caret) and
+    // carries out the entry chosen.
+    void onFieldContextMenu(HWND field, const Control &control, POINT at);
 
     // The window that holds `control`: its pair's frame, or the main window.
     HWND parentOf(const Control &control) const;
@@ -83,6 +94,7 @@ private:
     void createFontAndIcons();
     void place(); // moves each control whose box changed: a label's text, the checked flag, the DPI
     void caption(HWND control, std::string_view text, std::string_view tooltip = {});
+    void tip(HWND control, std::string_view text); // empty for none
 
     WindowBehaviour behaviour_{*this};
     HWND window_ = nullptr;
