@@ -8,10 +8,13 @@
 //   c  a click there, which also presses a button, a flag or a lock option (as Space or an arrow)
 //   t  arg typed into the field in focus, over its text while selected (as when just entered): an
 //      ASCII byte as itself, any other one of kScripts     b  Backspace   p  kPastes[arg]   6  F6
+//   r  Ctrl+R, turning the picture
 
 #include "fuzz_support.hpp"
 
 #include "core/key_filter.hpp"
+#include "core/ratio.hpp"
+#include "core/size_text.hpp"
 #include "ui/common/behaviour.hpp"
 
 #include <set>
@@ -30,7 +33,7 @@ const std::string kPastes[] = {"-2",     "1e400", "nan",     "0",   std::string(
                                "1e-400", "-0",    " 0012 ",  "inf", std::string("1\0002", 3),
                                "3\xFF",  "4,5.6", "\u066B5", "3/2", "1E+15"};
 constexpr std::u32string_view kScripts = U"\u0663\u06F8\u0966\u0E51\uFF15\u066B\U0001D7D6\u00E9";
-constexpr std::string_view kActions = "fctbp6";
+constexpr std::string_view kActions = "fctbp6r";
 
 struct FakeWindow : WindowView {
     explicit FakeWindow(std::string_view mark)
@@ -48,29 +51,63 @@ struct FakeWindow : WindowView {
     void setTitle(const std::string &) override {}
     void setCaptions(const lang::Captions &) override {}
     void setFlagChecked(int, bool) override {}
+    void setPlaceholder(const Control &, const std::string &) override {}
+    void setToolTip(const Control &, const std::string &) override {}
+    void enterText(const Control &, const std::string &) override {}
+    void copyToClipboard(const std::string &) override {}
 
     static std::size_t slot(const Control &f) { return f == kRatioField ? 6 : f.index; }
+    // A data field's own figure as text, as leaving it tidies it, and the ratio a pair or a paper
+    // in it writes; no figure for a text that is no number nor size.
+    std::pair<std::string, std::string> own(int k, const std::string &t) const {
+        if (ReadNumber(t, dec))
+            return {CleanNumber(t, dec), ""};
+        if (const auto pair = ReadPixelPair(t, dec); pair && (k == PixelsX || k == PixelsY))
+            return {NumberText(k == PixelsX ? pair->x : pair->y, dec), pair->ratioText};
+        const auto size = ReadPrintSize(t, dec);
+        if (!size || (k != WidthCm && k != HeightCm))
+            return {};
+        if (!size->heightCm)
+            return {NumberText(size->widthCm, dec), ""};
+        return {NumberText(k == WidthCm ? size->widthCm : *size->heightCm, dec), size->ratioText};
+    }
     // `t` with the writes of a recalculation from data field `from`, if any.
     Texts recalculated(Texts t, int from) const {
-        const FieldTexts in{t[0], t[1], t[2], t[3], t[4], t[5]};
+        Texts read = t;
+        if (from >= 0)
+            read[from] = own(from, t[from]).first;
+        const FieldTexts in{read[0], read[1], read[2], read[3], read[4], read[5]};
         for (const FieldWrite &w :
              RecalcWrites(from, in, behaviour.ratio(), behaviour.locks(), dec))
             t[w.field] = from >= 0 ? w.text : t[w.field];
         return t;
     }
     // The figures `want` after the focus went from `left` to `focused`: the same, unless an edited
-    // field was left: tidied and recalculated from, or without a number, the window on its entry.
+    // field was left: tidied to its own figure, or without one, the window (and the ratio) on its
+    // entry.
     Texts moved(Control left, Texts want) {
-        if (left != focused && left.role == Role::Field && std::exchange(editedThisVisit, false)) {
-            want[left.index] = CleanNumber(want[left.index], dec);
-            if (want[left.index].empty())
-                std::tie(want, anchor) = std::pair(onEntry, anchorOnEntry);
-            else
-                want = recalculated(want, left.index);
+        if (left != focused && left.role == Role::Field) {
+            bool restored = false;
+            std::tie(want, restored) = tidied(left.index, want);
+            Check(!restored || behaviour.ratio() == ratioOnEntry, "ratio given back", "");
         }
-        if (left != focused && focused.role == Role::Field)
+        if (left != focused && focused.role == Role::Field) {
             std::tie(lastEntered, onEntry, anchorOnEntry) = std::tuple(focused.index, want, anchor);
+            ratioOnEntry = behaviour.ratio();
+            ratioFromText = false;
+        }
         return want;
+    }
+    // `want` once data field k is tidied as leaving it tidies it; whether the window was given
+    // back as it was on entry.
+    std::pair<Texts, bool> tidied(int k, Texts want) {
+        if (!std::exchange(editedThisVisit, false))
+            return {want, false};
+        want[k] = own(k, want[k]).first;
+        if (!want[k].empty())
+            return {want, false};
+        anchor = anchorOnEntry;
+        return {onEntry, true};
     }
     // What every step leaves behind.
     void check(const Texts &want) const {
@@ -81,7 +118,7 @@ struct FakeWindow : WindowView {
             if (focused != Control::Field(k) || !editedThisVisit)
                 Check(t.empty() || (CleanNumber(t, dec) == t &&
                                     (fuzz::DecimalsShown(t, dec) <= kFieldDecimals[k] ||
-                                     typedFigures[k].contains(t))),
+                                     typedFigures.contains(t))),
                       "untidy figure", t);
         }
         Check(lastEntered == behaviour.lastEntered() && shown == PairOf(lastEntered), "pair", "");
@@ -98,8 +135,11 @@ struct FakeWindow : WindowView {
     // What the behaviour has to remember: the field entered last, the anchor, the visit.
     int lastEntered = 0, anchor = -1, anchorOnEntry = -1;
     bool editedThisVisit = false;
-    // Only a figure the user typed into a field may show more decimals than the field's own.
-    std::array<std::set<std::string>, kFieldCount> typedFigures;
+    double ratioOnEntry = 4.0 / 3; // and whether a pair or a paper typed since set the ratio
+    bool ratioFromText = false;
+    // Only a figure the user typed may show more decimals than its field's own (turning the
+    // picture moves it to the partner field).
+    std::set<std::string> typedFigures;
     WindowBehaviour behaviour{*this};
 };
 
@@ -145,10 +185,33 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
                 w.behaviour.defaultRatioPressed();
             if (pressDefault || w.behaviour.locks().chosen(PairOf(w.anchor)) != choice)
                 want = w.recalculated(want, w.anchor);
+        } else if (action == 'r') {
+            // Turning tidies the field in focus as leaving it would, and works nothing out: turned
+            // twice more, everything is as after the first.
+            auto [expected, restored] = left.role == Role::Field
+                                            ? w.tidied(left.index, want)
+                                            : std::pair(want, false);
+            std::swap(expected[PixelsX], expected[PixelsY]);
+            std::swap(expected[WidthCm], expected[HeightCm]);
+            const double before = restored ? w.ratioOnEntry : w.behaviour.ratio();
+            w.behaviour.turn();
+            Check(std::equal(w.texts.begin(), w.texts.end() - 1, expected.begin()) &&
+                      std::fabs(w.behaviour.ratio() * before - 1) < 1e-9,
+                  "turned", "");
+            const Texts turned = w.texts;
+            const double ratio = w.behaviour.ratio();
+            w.behaviour.turn();
+            w.behaviour.turn();
+            Check(w.texts == turned && w.behaviour.ratio() == ratio, "turned twice", "");
+            constexpr std::array<int, kFieldCount> kPartner{0, 2, 1, 3, 5, 4};
+            w.anchor = w.anchor >= 0 ? kPartner[w.anchor] : -1;
+            w.ratioFromText = false;
+            want = turned;
         } else if (action == 't' && inField) {
             const char32_t c = arg < 0x80 ? arg : kScripts[arg % kScripts.size()];
             const std::optional<char32_t> typed = w.behaviour.typed(w.focused, c);
-            const KeyField kind = w.focused == kRatioField ? KeyField::Ratio : KeyField::Data;
+            const KeyField kind =
+                w.focused == kRatioField ? KeyField::Ratio : KeyFieldOf(w.focused.index);
             Check(typed == TypedCharacter(c, kind, markCode), "typed", "");
             if (typed >= U' ' && typed != U'\x7F') // control keys are the edit control's own
                 edit = kept + (typed == markCode ? std::string(mark) : std::string{char(*typed)});
@@ -165,9 +228,20 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
             w.selected = false;
             w.behaviour.edited(w.focused);
             if (w.focused.role == Role::Field) {
-                w.typedFigures[w.focused.index].insert(CleanNumber(*edit, w.dec));
+                const int k = w.focused.index;
+                const auto [figure, ratioText] = w.own(k, *edit);
+                w.typedFigures.insert(figure);
                 w.editedThisVisit = true;
-                want = w.recalculated(want, w.anchor = w.focused.index);
+                w.anchor = k;
+                // A pair or a paper sets the ratio while the text holds it; a figure alone gives
+                // back the one the field found; no figure derives nothing.
+                if (!ratioText.empty())
+                    Check(w.behaviour.ratio() == ReadRatio(ratioText, w.dec), "pair's ratio", "");
+                else if (!figure.empty() && std::exchange(w.ratioFromText, false))
+                    Check(w.behaviour.ratio() == w.ratioOnEntry, "ratio back", *edit);
+                w.ratioFromText = w.ratioFromText || !ratioText.empty();
+                if (!figure.empty())
+                    want = w.recalculated(want, k);
             } else if (ratio != w.behaviour.ratio() || w.texts != want) {
                 want = w.recalculated(want, w.anchor);
             }

@@ -250,11 +250,12 @@ void WindowBehaviour::switchLockFocus() {
 }
 
 void WindowBehaviour::turn() {
+    // The field in focus is tidied as leaving it would, so that no text of an edit on its way
+    // moves into the other field.
     if (focused_ == kRatioField)
         leaveRatio();
-    else if (focused_ && focused_->role == Role::Field && editedThisVisit_ &&
-             Read(focused_->index, view_.text(*focused_), decimalMark_).own)
-        view_.write(*focused_, ownText(focused_->index));
+    else if (focused_ && focused_->role == Role::Field)
+        leave(focused_->index);
     const Ratio now{ratio_, ratioText_};
     Ratio turned;
     if (turned_ && turned_->second == now) {
@@ -267,6 +268,7 @@ void WindowBehaviour::turn() {
     }
     turned_ = {now, turned};
     setRatio(turned);
+    ratioFromText_ = false; // the ratio is the turn's now, whatever the field held
     for (const int field : {PixelsX, WidthCm}) {
         const std::string first = view_.text(Control::Field(field));
         view_.write(Control::Field(field), view_.text(Control::Field(Partner(field))));
