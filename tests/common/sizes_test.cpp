@@ -68,10 +68,14 @@ TEST(Sizes, LeavingAFieldChangesNoOtherFigure) {
 
 // The figures in one line, and the hints of empty fields in the window's language.
 TEST(Sizes, CopyTheAnswerAndNameWhatWouldFillAField) {
-    FakeWindow w;
-    w.play(U"❼ⓐ3/2❶24❹300Ⓒ");
-    EXPECT_EQ(w.clipboard, "24 MP, 6000 × 4000 px, 300 DPI, 50,8 × 33,9 cm (20 × 13,3 in), 3/2");
-    EXPECT_EQ(w.tips[WidthCm], "20 in");
+    for (const std::string_view mark : {",", "."}) {
+        FakeWindow w(mark);
+        w.play(U"❼ⓐ3/2❶24❹300Ⓒ");
+        const std::string m(mark);
+        EXPECT_EQ(w.clipboard, "24 MP, 6000 × 4000 px, 300 DPI, 50" + m + "8 × 33" + m +
+                                   "9 cm (20 × 13" + m + "3 in), 3/2");
+        EXPECT_EQ(w.tips[WidthCm], "20 in");
+    }
     FakeWindow h;
     h.play(U"❹300❺30");
     const char *keepDpi = lang::kCaptions[0].lockChoices[int(LockPair::PrintSize)][1];
