@@ -6,6 +6,7 @@
 #include "core/size_text.hpp"
 #include "ui/common/version.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -159,7 +160,7 @@ void WindowBehaviour::leave(int field) {
         view_.write(Control::Field(k), textsOnEntry_[k]);
     setRatio(ratioOnEntry_);
     anchor_ = anchorOnEntry_;
-    showHints();
+    showHints(texts());
 }
 
 void WindowBehaviour::leaveRatio() {
@@ -236,7 +237,7 @@ void WindowBehaviour::flagPressed(int flag) {
     captions_ = &captions;
     view_.setFlagChecked(flag, true);
     view_.setCaptions(captions);
-    showHints();
+    showHints(texts());
 }
 
 void WindowBehaviour::switchLockFocus() {
@@ -275,7 +276,7 @@ void WindowBehaviour::turn() {
         view_.write(Control::Field(Partner(field)), first);
     }
     anchor_ = anchor_ >= 0 ? Partner(anchor_) : anchor_;
-    showHints();
+    showHints(texts());
 }
 
 void WindowBehaviour::copyFigures() {
@@ -303,28 +304,33 @@ std::string WindowBehaviour::ownText(int field) const {
     return reading.own ? NumberText(*reading.own, decimalMark_) : text;
 }
 
-void WindowBehaviour::recalculate(int field) {
-    std::array<std::string, kFieldCount> texts;
-    FieldTexts views;
+WindowBehaviour::Texts WindowBehaviour::texts() const {
+    Texts texts;
     for (int k = 0; k < kFieldCount; ++k)
-        views[k] = texts[k] = k == field ? ownText(k) : view_.text(Control::Field(k));
-    for (const FieldWrite &write : RecalcWrites(field, views, ratio_, locks_, decimalMark_))
-        view_.write(Control::Field(write.field), write.text);
-    showHints();
+        texts[k] = k == anchor_ ? ownText(k) : view_.text(Control::Field(k));
+    return texts;
 }
 
-void WindowBehaviour::showHints() {
-    std::array<std::string, kFieldCount> texts, hints, tips;
-    FieldTexts views;
-    for (int k = 0; k < kFieldCount; ++k)
-        views[k] = texts[k] = ownText(k);
+void WindowBehaviour::recalculate(int field) {
+    Texts texts = this->texts(); // the anchor, `field`, read as its own figure
+    const FieldTexts views{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+    for (FieldWrite &write : RecalcWrites(field, views, ratio_, locks_, decimalMark_)) {
+        view_.write(Control::Field(write.field), write.text);
+        texts[write.field] = std::move(write.text);
+    }
+    showHints(texts);
+}
+
+void WindowBehaviour::showHints(const Texts &texts) {
+    std::array<std::string, kFieldCount> hints, tips;
     // The anchor's other lock choice, and the empty fields it would fill.
-    if (anchor_ >= 0) {
+    if (anchor_ >= 0 && std::ranges::any_of(texts, &std::string::empty)) {
         const LockPair pair = PairOf(anchor_);
         LockChoices other = locks_;
         other.choose(pair, 1 - locks_.chosen(pair));
         const char *choice =
             captions_->lockChoices[std::size_t(pair)][std::size_t(other.chosen(pair))];
+        const FieldTexts views{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
         for (const FieldWrite &write : RecalcWrites(anchor_, views, ratio_, other, decimalMark_)) {
             if (texts[write.field].empty() && !write.text.empty())
                 hints[write.field] = choice;

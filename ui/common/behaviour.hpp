@@ -153,8 +153,12 @@ private:
     void leave(int field);
     void leaveRatio();
     void setRatio(Ratio ratio);
-    void showHints();
+    using Texts = std::array<std::string, kFieldCount>;
+    // The data fields' texts, the anchor's read as its own figure (a size written as its figure).
+    Texts texts() const;
     std::string ownText(int field) const; // a data field's own figure as text, or its text
+    // The placeholders and tooltips of the data fields that hold `texts`.
+    void showHints(const Texts &texts);
 
     WindowView &view_;
     std::string decimalMark_ = ".";
