@@ -49,6 +49,8 @@ public:
         edit(text);
     }
     void copyToClipboard(const std::string &text) override { clipboard = text; }
+    void showMessage(const std::string &text) override { message = text; }
+    std::optional<GivenFile> askForPicture() override { return chosenFile; }
 
     void move(Control to) {
         focused = to;
@@ -125,6 +127,8 @@ public:
     std::array<int, 3> checkedLocks{-1, -1, -1}; // by lock pair
     std::array<std::string, kFieldCount + 1> placeholders, tips;
     std::string clipboard;
+    std::string message;                 // the last one shown
+    std::optional<GivenFile> chosenFile; // what the open dialog gives
     WindowBehaviour behaviour{*this};
 };
 

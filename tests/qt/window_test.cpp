@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 
@@ -354,11 +357,11 @@ TEST(ContextMenu, OffersTheProgramsEntriesAfterTheEditCommands) {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
             QStringList entries;
-            for (const QAction *action : menu->actions().mid(menu->actions().size() - 3))
+            for (const QAction *action : menu->actions().mid(menu->actions().size() - 4))
                 entries << action->text() + '/' + action->shortcut().toString();
-            EXPECT_EQ(entries.join(u'|'), QString::fromUtf8(captions.turnText) + "/Ctrl+R|" +
-                                              captions.copyText + "/Ctrl+Shift+C|" +
-                                              captions.printSizesText + '/');
+            EXPECT_EQ(entries.join(u'|'), QString::fromUtf8(captions.openPictureText) + "/Ctrl+O|" +
+                                              captions.turnText + "/Ctrl+R|" + captions.copyText +
+                                              "/Ctrl+Shift+C|" + captions.printSizesText + '/');
             EXPECT_EQ(menu->actions().first()->text(),
                       QCoreApplication::translate("QLineEdit", "&Undo") + "\tCtrl+Z");
             if (k == Qt::Key_Menu) {
@@ -372,10 +375,53 @@ TEST(ContextMenu, OffersTheProgramsEntriesAfterTheEditCommands) {
         EXPECT_EQ(w.texts(), QString::fromUtf8("8,7|2480|3508|300|A4|29,7|21:29,7")
                                  .replace(u',', QLocale().decimalPoint()));
         w.type(QString::fromUtf8("Ⓒ"));
-        EXPECT_EQ(QApplication::clipboard()->text(),
-                  QString::fromUtf8("8%7 MP, 2480 × 3508 px, 300 DPI, 21 × 29%7 cm (8%3 × 11%7 in), "
-                                    "21:29%7")
-                      .replace(u'%', QLocale().decimalPoint()));
+        EXPECT_EQ(
+            QApplication::clipboard()->text(),
+            QString::fromUtf8("8%7 MP, 2480 × 3508 px, 300 DPI, 21 × 29%7 cm (8%3 × 11%7 in), "
+                              "21:29%7")
+                .replace(u'%', QLocale().decimalPoint()));
+    }
+}
+
+// A 6000 x 4000 JPEG header and a text file named .jpg, in a temporary folder.
+struct Pictures {
+    QString write(const QString &name, const QByteArray &bytes) const {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
+    QTemporaryDir dir;
+    QString photo =
+        write("photo.jpg", QByteArray::fromHex("ffd8ffc00011080fa0177003012200021101031101"));
+    QString notes = write("notes.jpg", "hello");
+};
+
+// Ctrl+O asks for a picture with the platform's file dialog, in the window's language, offering
+// the formats read and every file; the file chosen opens.
+TEST(OpenPicture, CtrlOAsksInTheWindowsLanguage) {
+    const Pictures pictures;
+    for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
+        Window w(locale);
+        ASSERT_TRUE(w.active);
+        w.type(QString::fromUtf8(flag) + QString::fromUtf8("❹300"));
+        QString asked;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                asked = dialog->windowTitle() + '|' + dialog->nameFilters().join(u'|');
+                dialog->selectFile(pictures.photo);
+                static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, protected
+            }
+        });
+        poll.start(1);
+        w.type(QString::fromUtf8("ⓞ"));
+        const lang::Captions &captions = w.behaviour().captions();
+        EXPECT_EQ(asked, QString::fromUtf8(captions.openPictureTitle) + '|' +
+                             captions.pictureFilesText +
+                             " (*.jpg *.jpeg *.png *.tif *.tiff *.webp *.gif *.bmp)|" +
+                             captions.allFilesText + " (*)");
+        EXPECT_EQ(w.texts(), QString::fromUtf8("24|6000|4000|300|50,8|33,9|3:2")
+                                 .replace(u',', QLocale().decimalPoint()));
     }
 }
 

@@ -64,6 +64,8 @@ private:
     void setToolTip(const Control &field, const std::string &text) override;
     void enterText(const Control &field, const std::string &text) override;
     void copyToClipboard(const std::string &text) override;
+    void showMessage(const std::string &text) override;
+    std::optional<GivenFile> askForPicture() override;
 
     std::array<QWidget *, layout::kControls.size()> widgets_{}; // by row of the table
     QTranslator qtItalian_;                                     // Qt's own texts in Italian
