@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -395,6 +397,87 @@ struct Pictures {
         write("photo.jpg", QByteArray::fromHex("ffd8ffc00011080fa0177003012200021101031101"));
     QString notes = write("notes.jpg", "hello");
 };
+
+// Runs `action` and gives the text of the message box the window shows once it has returned,
+// closing the box; "" for none.
+QString MessageAfter(const std::function<void()> &action) {
+    bool running = true, done = false;
+    QString seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            seen = running ? QStringLiteral("(shown before the drop returned)") : box->text();
+            box->done(0);
+        }
+    });
+    poll.start(1);
+    action();
+    running = false;
+    QMetaObject::invokeMethod(
+        qApp, [&] { done = true; }, Qt::QueuedConnection);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done && !QApplication::activeModalWidget(); }));
+    return seen;
+}
+
+// Drops `data` on `on` as a drag that ends there does, if `on` takes the drag.
+void Drop(QWidget *on, const QMimeData &data) {
+    const QPoint at = on->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(on, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (enter.isAccepted())
+        QApplication::sendEvent(on, &drop);
+}
+
+// Files dropped on a field or on the window, in either language: a picture sets the figures and
+// names itself in the title, anything else is named in a message box that opens once the drop has
+// returned. Text dropped on a field goes in as text.
+TEST(Drop, OpensAPictureOrSaysWhyNot) {
+    const Pictures pictures;
+    const QUrl photo = QUrl::fromLocalFile(pictures.photo),
+               notes = QUrl::fromLocalFile(pictures.notes);
+    struct Row {
+        const char *name;
+        int field; // dropped on; -1: on the window
+        QList<QUrl> files;
+        const char *texts, *italian, *english;
+    };
+    const char *picture = "24|6000|4000|300|50,8|33,9|3:2", *none = "|||300|||1,3333333333333";
+    const Row rows[] = {
+        // clang-format off
+        {"a picture on a field", 3, {photo}, picture, "", ""},
+        {"a picture on the window", -1, {photo}, picture, "", ""},
+        {"a text file on a field", 0, {notes}, none, "Impossibile aprire «notes.jpg».\nNon è un'immagine.", "Could not open “notes.jpg”.\nIt is not a picture."},
+        {"several files", -1, {photo, notes}, none, "Nessuno dei 2 file è stato aperto.\nSi apre un'immagine alla volta.", "None of the 2 files was opened.\nOne picture opens at a time."},
+        {"a web address", 1, {QUrl("https://example.com/a.jpg")}, none, "Impossibile aprire «https://example.com/a.jpg».\nNon è un file di questo computer.", "Could not open “https://example.com/a.jpg”.\nIt is not a file on this computer."},
+        {"text on a field", 0, {}, "8|3266|2449|300|27,7|20,7|1,3333333333333", "", ""},
+        // clang-format on
+    };
+    for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
+        for (const Row &row : rows) {
+            Window w(locale);
+            ASSERT_TRUE(w.active);
+            w.type(QString::fromUtf8(flag) + QString::fromUtf8("❹300❶"));
+            QMimeData data;
+            if (!row.files.isEmpty())
+                data.setUrls(row.files);
+            data.setText(row.files.isEmpty() ? QStringLiteral("8") : row.files[0].toString());
+            const QString message = MessageAfter([&] {
+                Drop(row.field < 0 ? static_cast<QWidget *>(&w) : w.field(row.field), data);
+            });
+            EXPECT_EQ(message, QString::fromUtf8(w.behaviour().language() == "it" ? row.italian
+                                                                                  : row.english))
+                << row.name;
+            EXPECT_EQ(w.texts(),
+                      QString::fromUtf8(row.texts).replace(u',', QLocale().decimalPoint()))
+                << row.name;
+            EXPECT_EQ(w.windowTitle().toStdString(),
+                      (std::string_view(row.texts) == picture ? "photo.jpg - " : "") +
+                          std::string(kTitle))
+                << row.name;
+        }
+    }
+}
 
 // Ctrl+O asks for a picture with the platform's file dialog, in the window's language, offering
 // the formats read and every file; the file chosen opens.

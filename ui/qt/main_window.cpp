@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -139,6 +141,7 @@ void MainWindow::createControls() {
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     setWindowIcon(icon);
+    setAcceptDrops(true);
 
     // In the table's order, so that a frame exists before its options and a label before its
     // field. Each control carries its name, for tests and accessibility tools.
@@ -252,6 +255,7 @@ void MainWindow::connectControls() {
         case Role::RatioField:
             connect(field(control), &QLineEdit::textEdited, this,
                     [this, control] { behaviour_.edited(control); });
+            connect(field(control), &NumberField::filesDropped, this, &MainWindow::openFiles);
             break;
         case Role::DefaultRatioButton:
             connect(static_cast<QPushButton *>(w), &QPushButton::clicked, this,
@@ -409,6 +413,25 @@ std::optional<GivenFile> MainWindow::askForPicture() {
     if (file.isEmpty())
         return std::nullopt;
     return GivenFileOf(QUrl::fromLocalFile(file));
+}
+
+void MainWindow::openFiles(const QList<QUrl> &files) {
+    std::vector<GivenFile> given;
+    for (const QUrl &url : files)
+        given.push_back(GivenFileOf(url));
+    behaviour_.filesGiven(given);
+}
+
+// Files, or addresses, dropped on any control; a field takes them as well (NumberField), where
+// text dropped goes in as text.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+    event->acceptProposedAction();
+    openFiles(event->mimeData()->urls());
 }
 
 void MainWindow::translateQtTexts(std::string_view code) {
