@@ -385,126 +385,89 @@ TEST(ContextMenu, OffersTheProgramsEntriesAfterTheEditCommands) {
     }
 }
 
-// A 6000 x 4000 JPEG header and a text file named .jpg, in a temporary folder.
-struct Pictures {
-    QString write(const QString &name, const QByteArray &bytes) const {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        return file.fileName();
-    }
+// Files dropped on a field or on the window, or chosen in the file dialog that Ctrl+O opens, in
+// either language: a picture sets the figures and names itself in the title, anything else is
+// named in a message box that opens once the drop has returned. The file dialog offers the formats
+// read and every file. Text dropped on a field goes in as text.
+TEST(OpenPicture, DropsAndCtrlOOpenAPictureOrSayWhyNot) {
     QTemporaryDir dir;
-    QString photo =
-        write("photo.jpg", QByteArray::fromHex("ffd8ffc00011080fa0177003012200021101031101"));
-    QString notes = write("notes.jpg", "hello");
-};
-
-// Runs `action` and gives the text of the message box the window shows once it has returned,
-// closing the box; "" for none.
-QString MessageAfter(const std::function<void()> &action) {
-    bool running = true, done = false;
-    QString seen;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen = running ? QStringLiteral("(shown before the drop returned)") : box->text();
-            box->done(0);
-        }
-    });
-    poll.start(1);
-    action();
-    running = false;
-    QMetaObject::invokeMethod(
-        qApp, [&] { done = true; }, Qt::QueuedConnection);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return done && !QApplication::activeModalWidget(); }));
-    return seen;
-}
-
-// Drops `data` on `on` as a drag that ends there does, if `on` takes the drag.
-void Drop(QWidget *on, const QMimeData &data) {
-    const QPoint at = on->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(on, &enter);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    if (enter.isAccepted())
-        QApplication::sendEvent(on, &drop);
-}
-
-// Files dropped on a field or on the window, in either language: a picture sets the figures and
-// names itself in the title, anything else is named in a message box that opens once the drop has
-// returned. Text dropped on a field goes in as text.
-TEST(Drop, OpensAPictureOrSaysWhyNot) {
-    const Pictures pictures;
-    const QUrl photo = QUrl::fromLocalFile(pictures.photo),
-               notes = QUrl::fromLocalFile(pictures.notes);
+    QFile photo(dir.filePath("photo.jpg")); // the header of a 6000 x 4000 JPEG
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly) &&
+                photo.write(QByteArray::fromHex("ffd8ffc00011080fa0177003012200021101031101")));
+    photo.close();
+    const QUrl picture = QUrl::fromLocalFile(photo.fileName()),
+               missing = QUrl::fromLocalFile(dir.filePath("gone.jpg"));
+    constexpr int kWindow = -1, kCtrlO = -2;
     struct Row {
         const char *name;
-        int field; // dropped on; -1: on the window
+        int on; // the data field dropped on, the window, or Ctrl+O
         QList<QUrl> files;
-        const char *texts, *italian, *english;
+        const char *texts, *italian, *english; // the dialog shown, as `answer` below reads it
     };
-    const char *picture = "24|6000|4000|300|50,8|33,9|3:2", *none = "|||300|||1,3333333333333";
+    const char *opened = "24|6000|4000|300|50,8|33,9|3:2", *none = "|||300|||1,3333333333333";
     const Row rows[] = {
         // clang-format off
-        {"a picture on a field", 3, {photo}, picture, "", ""},
-        {"a picture on the window", -1, {photo}, picture, "", ""},
-        {"a text file on a field", 0, {notes}, none, "Impossibile aprire «notes.jpg».\nNon è un'immagine.", "Could not open “notes.jpg”.\nIt is not a picture."},
-        {"several files", -1, {photo, notes}, none, "Nessuno dei 2 file è stato aperto.\nSi apre un'immagine alla volta.", "None of the 2 files was opened.\nOne picture opens at a time."},
+        {"a picture on a field", 3, {picture}, opened, "", ""},
+        {"a picture on the window", kWindow, {picture}, opened, "", ""},
+        {"a picture chosen after Ctrl+O", kCtrlO, {picture}, opened, "Apri immagine|Immagini (*.jpg *.jpeg *.png *.tif *.tiff *.webp *.gif *.bmp)|Tutti i file (*)", "Open picture|Pictures (*.jpg *.jpeg *.png *.tif *.tiff *.webp *.gif *.bmp)|All files (*)"},
+        {"a missing file on a field", 0, {missing}, none, "Impossibile aprire «gone.jpg».\nIl file non esiste.", "Could not open “gone.jpg”.\nThere is no such file."},
+        {"several files", kWindow, {picture, missing}, none, "Nessuno dei 2 file è stato aperto.\nSi apre un'immagine alla volta.", "None of the 2 files was opened.\nOne picture opens at a time."},
         {"a web address", 1, {QUrl("https://example.com/a.jpg")}, none, "Impossibile aprire «https://example.com/a.jpg».\nNon è un file di questo computer.", "Could not open “https://example.com/a.jpg”.\nIt is not a file on this computer."},
         {"text on a field", 0, {}, "8|3266|2449|300|27,7|20,7|1,3333333333333", "", ""},
         // clang-format on
     };
+    // Answers each dialog the window opens as a user would: the file dialog with the row's file,
+    // the message box with OK.
+    const Row *row = nullptr;
+    bool dropping = false;
+    QString shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+            shown = files->windowTitle() + '|' + files->nameFilters().join(u'|');
+            files->selectFile(row->files[0].toLocalFile());
+            static_cast<QDialog *>(files)->accept(); // QFileDialog's own is protected
+        } else if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            shown = dropping ? "(shown before the drop returned)" : box->text();
+            box->done(0);
+        }
+    });
+    answer.start(1);
     for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
-        for (const Row &row : rows) {
+        for (const Row &r : rows) {
             Window w(locale);
             ASSERT_TRUE(w.active);
             w.type(QString::fromUtf8(flag) + QString::fromUtf8("❹300❶"));
+            row = &r;
+            shown.clear();
             QMimeData data;
-            if (!row.files.isEmpty())
-                data.setUrls(row.files);
-            data.setText(row.files.isEmpty() ? QStringLiteral("8") : row.files[0].toString());
-            const QString message = MessageAfter([&] {
-                Drop(row.field < 0 ? static_cast<QWidget *>(&w) : w.field(row.field), data);
-            });
-            EXPECT_EQ(message, QString::fromUtf8(w.behaviour().language() == "it" ? row.italian
-                                                                                  : row.english))
-                << row.name;
-            EXPECT_EQ(w.texts(),
-                      QString::fromUtf8(row.texts).replace(u',', QLocale().decimalPoint()))
-                << row.name;
+            if (!r.files.isEmpty())
+                data.setUrls(r.files);
+            data.setText(r.files.isEmpty() ? QStringLiteral("8") : r.files[0].toString());
+            QWidget *on = r.on == kWindow ? static_cast<QWidget *>(&w) : w.field(std::max(r.on, 0));
+            QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            dropping = true;
+            if (r.on == kCtrlO)
+                w.type(QString::fromUtf8("ⓞ"));
+            else if (QApplication::sendEvent(on, &enter); enter.isAccepted())
+                QApplication::sendEvent(on, &drop);
+            dropping = false;
+            bool done = false; // once what the drop queued has run
+            QMetaObject::invokeMethod(
+                qApp, [&] { done = true; }, Qt::QueuedConnection);
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return done && !QApplication::activeModalWidget(); }));
+            const bool italian = w.behaviour().language() == lang::kItalian;
+            EXPECT_EQ(shown, QString::fromUtf8(italian ? r.italian : r.english)) << r.name;
+            EXPECT_EQ(w.texts(), QString::fromUtf8(r.texts).replace(u',', QLocale().decimalPoint()))
+                << r.name;
             EXPECT_EQ(w.windowTitle().toStdString(),
-                      (std::string_view(row.texts) == picture ? "photo.jpg - " : "") +
+                      (std::string_view(r.texts) == opened ? "photo.jpg - " : "") +
                           std::string(kTitle))
-                << row.name;
+                << r.name;
         }
-    }
-}
-
-// Ctrl+O asks for a picture with the platform's file dialog, in the window's language, offering
-// the formats read and every file; the file chosen opens.
-TEST(OpenPicture, CtrlOAsksInTheWindowsLanguage) {
-    const Pictures pictures;
-    for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
-        Window w(locale);
-        ASSERT_TRUE(w.active);
-        w.type(QString::fromUtf8(flag) + QString::fromUtf8("❹300"));
-        QString asked;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                asked = dialog->windowTitle() + '|' + dialog->nameFilters().join(u'|');
-                dialog->selectFile(pictures.photo);
-                static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, protected
-            }
-        });
-        poll.start(1);
-        w.type(QString::fromUtf8("ⓞ"));
-        const lang::Captions &captions = w.behaviour().captions();
-        EXPECT_EQ(asked, QString::fromUtf8(captions.openPictureTitle) + '|' +
-                             captions.pictureFilesText +
-                             " (*.jpg *.jpeg *.png *.tif *.tiff *.webp *.gif *.bmp)|" +
-                             captions.allFilesText + " (*)");
-        EXPECT_EQ(w.texts(), QString::fromUtf8("24|6000|4000|300|50,8|33,9|3:2")
-                                 .replace(u',', QLocale().decimalPoint()));
     }
 }
 
