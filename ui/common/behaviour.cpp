@@ -390,6 +390,8 @@ void WindowBehaviour::openPicture(const std::filesystem::path &file, std::string
 }
 
 void WindowBehaviour::followPicture() {
+    if (!picture_ && title_ == kTitle)
+        return; // what almost every keystroke meets
     if (picture_ && (ownText(PixelsX) != picture_->pixelsX ||
                      ownText(PixelsY) != picture_->pixelsY || ratio_ != picture_->ratio))
         picture_.reset();
