@@ -68,6 +68,7 @@ TEST(Picture, OpensIntoThePixelFieldsOrSaysWhyNot) {
         {"300 DPI typed, then a 6000 x 4000 JPEG", U"❹300", {folder("photo.jpg", Jpeg(6000, 4000))}, "24|6000|4000|300|50,8|33,9|3:2"},
         {"turned upright by its orientation 6", U"", {folder("tall.jpg", Jpeg(4032, 3024, 6))}, "12,2|3024|4032||||3:4"},
         {"keep the print size gives the resolution", U"❺30Ⓟ", {folder("wide.jpg", Jpeg(4032, 3024, 1))}, "12,2|4032|3024|341|30|22,5|4:3"},
+        {"a giant header", U"", {folder("giant.jpg", Jpeg(65500, 65500))}, "4290,2|65500|65500||||1:1"},
         {"an emptied field is given back first", U"❹300❶❹⌫⌫⌫", {folder("photo.jpg")}, "24|6000|4000|300|50,8|33,9|3:2"},
         {"an empty file", before, {folder("empty.jpg", "")}, unchanged, "Impossibile aprire «empty.jpg».\nIl file è vuoto.", "Could not open “empty.jpg”.\nThe file is empty."},
         {"a header cut short", before, {folder("cut.jpg", "\xFF\xD8\xFF\xE0\0\x10JFIF"s)}, unchanged, "Impossibile aprire «cut.jpg».\nIl file si interrompe nell'intestazione JPEG.", "Could not open “cut.jpg”.\nThe file ends inside its JPEG header."},

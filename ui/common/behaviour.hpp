@@ -165,14 +165,15 @@ public:
     // Ctrl+O and the menu entry: the file chosen in the window's open dialog, as filesGiven takes
     // it.
     void choosePicture();
-    // Opens the picture file `file`, named `shownName` in the title and in any message. First the
-    // edit in progress ends as leaving its field would end it (tidied to its figure, or the window
-    // given back as on entry). Then, when the file's header gives its pixel counts, they go upright
-    // (UprightCounts: orientations 5 to 8 swap them) into the two pixel fields, the ratio becomes
-    // theirs written reduced ("3:2"), the horizontal pixels become the anchor and the other figures
-    // follow from them under the pixel pair's lock; the title names the file ("photo.jpg - " and
-    // kTitle) until a pixel count or the ratio changes. Otherwise a message names the file and
-    // says why it was not opened, and no figure changes. The file is only read.
+    // Opens the picture file `file`, named `shownName` in the title and in any message. When the
+    // file's header gives its pixel counts, the edit in progress ends first as leaving its field
+    // would end it (tidied to its figure, or the window given back as on entry); then the counts go
+    // upright (UprightCounts: orientations 5 to 8 swap them) into the two pixel fields, the ratio
+    // becomes theirs written reduced ("3:2"), the horizontal pixels become the anchor and the other
+    // figures follow from them under the pixel pair's lock; the title names the file ("photo.jpg -
+    // " and kTitle) until a pixel count or the ratio changes. Otherwise a message names the file
+    // and says why it was not opened, and nothing changes, an edit in progress neither. The file
+    // is only read.
     void openPicture(const std::filesystem::path &file, std::string_view shownName);
 
     // For the windows and the tests.
