@@ -55,6 +55,8 @@ struct FakeWindow : WindowView {
     void setToolTip(const Control &, const std::string &) override {}
     void enterText(const Control &, const std::string &) override {}
     void copyToClipboard(const std::string &) override {}
+    void showMessage(const std::string &) override {}
+    std::optional<GivenFile> askForPicture() override { return {}; }
 
     static std::size_t slot(const Control &f) { return f == kRatioField ? 6 : f.index; }
     // A data field's own figure as text, as leaving it tidies it, and the ratio a pair or a paper
