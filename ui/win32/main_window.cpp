@@ -250,10 +250,20 @@ void MainWindow::createControls() {
             box.width, box.height, parentOf(control), HMENU(kFirstControl + row), nullptr, nullptr);
         SetWindowFont(window, font_, FALSE);
         if (control.role == Role::LockFrame)
-            SetWindowSubclass(window, frameProc, 0, DWORD_PTR(this));
+            subclass(window, row, frameProc);
         else if (control.takesFocus())
-            SetWindowSubclass(window, controlProc, 0, DWORD_PTR(this));
+            subclass(window, row, controlProc);
     }
+}
+
+void MainWindow::subclass(HWND control, std::size_t row, WNDPROC procedure) {
+    SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(this));
+    ownProcedures_.at(row) = WNDPROC(SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(procedure)));
+}
+
+LRESULT MainWindow::passOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+    const auto row = std::size_t(GetDlgCtrlID(control) - kFirstControl);
+    return CallWindowProcW(ownProcedures_.at(row), control, message, wParam, lParam);
 }
 
 void MainWindow::place() {
@@ -410,11 +420,9 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(control, controlProc, 0);
-    return reinterpret_cast<MainWindow *>(self)->onControlMessage(control, message, wParam, lParam);
+LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return self->onControlMessage(control, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -425,12 +433,12 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
     const auto *key = reinterpret_cast<const MSG *>(lParam);
     switch (message) {
     case WM_SETFOCUS: // reported once the control has it
-        DefSubclassProc(control, message, wParam, lParam);
+        passOn(control, message, wParam, lParam);
         behaviour_.focusChanged(self);
         return 0;
     case WM_GETDLGCODE: // Return presses the focused push button or flag, not a default button
         if (button && key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-            return DefSubclassProc(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
+            return passOn(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
         break;
     case WM_KEYDOWN:
         if (flag && (wParam == VK_SPACE || wParam == VK_RETURN))
@@ -467,7 +475,7 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
         onFieldContextMenu(control, self, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return passOn(control, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onFieldChar(HWND field, const Control &control, WPARAM wParam, LPARAM lParam) {
@@ -486,7 +494,7 @@ LRESULT MainWindow::onFieldChar(HWND field, const Control &control, WPARAM wPara
     if (c == 1) // Ctrl+A, which older edit controls do not take as "select all"
         Edit_SetSel(field, 0, -1);
     else if (typed && (*typed < 32 || *typed == 127))
-        return DefSubclassProc(field, WM_CHAR, wParam, lParam);
+        return passOn(field, WM_CHAR, wParam, lParam);
     else if (typed)
         SendMessageW(field, EM_REPLACESEL, TRUE, LPARAM(std::wstring(1, wchar_t(*typed)).c_str()));
     return 0;
@@ -549,10 +557,10 @@ void MainWindow::onFieldContextMenu(HWND field, const Control &control, POINT at
     }
 }
 
-LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     // A lock frame is a group box to screen readers, named after what its pair decides, but it
     // paints only the window's background and its lines. What its pair sends goes on to the window.
+    auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(frame, GWLP_USERDATA));
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -563,20 +571,17 @@ LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, 
         GetClientRect(frame, &client);
         FillRect(HDC(wParam), &client, GetSysColorBrush(COLOR_3DFACE));
         if (message == WM_PRINTCLIENT)
-            reinterpret_cast<MainWindow *>(self)->paintLines(frame, HDC(wParam));
+            self->paintLines(frame, HDC(wParam));
         return 1;
     }
     case WM_PAINT:
-        reinterpret_cast<MainWindow *>(self)->paintLines(frame, nullptr);
+        self->paintLines(frame, nullptr);
         return 0;
     case WM_SETTEXT:       // the group box would paint its caption
     case WM_UPDATEUISTATE: // and its frame
         return DefWindowProcW(frame, message, wParam, lParam);
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(frame, frameProc, 0);
-        break;
     }
-    return DefSubclassProc(frame, message, wParam, lParam);
+    return self->passOn(frame, message, wParam, lParam);
 }
 
 std::string MainWindow::text(const Control &field) const {

@@ -71,8 +71,8 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
-    static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 
     BOOL onCreate(HWND window, LPCREATESTRUCT create);
     void onCommand(HWND window, int id, HWND control, UINT code);
@@ -91,6 +91,12 @@ private:
     // The window that holds `control`: its pair's frame, or the main window.
     HWND parentOf(const Control &control) const;
     void createControls();
+    // Has `procedure` take the messages of the control of row `row` before the control's own
+    // procedure, to which passOn hands what it leaves. The procedure is swapped in rather than
+    // chained with SetWindowSubclass, which keeps its chain in a window property: under wine,
+    // reading it for every message to the control is a round trip to the wine server.
+    void subclass(HWND control, std::size_t row, WNDPROC procedure);
+    LRESULT passOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     void createFontAndIcons();
     void place(); // moves each control whose box changed: a label's text, the checked flag, the DPI
     void caption(HWND control, std::string_view text, std::string_view tooltip = {});
@@ -104,6 +110,7 @@ private:
     HACCEL accelerators_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::array<layout::PixelBox, layout::kControls.size()> placed_{}; // by row, where each is now
+    std::array<WNDPROC, layout::kControls.size()> ownProcedures_{};   // by row, of those subclassed
     HWND lastFocus_ = nullptr; // the control in focus when the window was last deactivated
     bool writing_ = false;     // the window's own write of a field is under way
     wchar_t pendingHigh_ = 0;  // the first half of a character typed as a surrogate pair
