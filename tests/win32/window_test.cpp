@@ -372,6 +372,27 @@ TEST(Captions, NameEveryControlInEachLanguage) {
     }
 }
 
+// A control's tooltip shows while the mouse rests on it: the window hands the mouse's moves on to
+// the tooltips.
+TEST(Captions, TooltipShowsOnHover) {
+    Window w;
+    HWND button = w.find({Role::DefaultRatioButton});
+    SendMessageW(w.tooltips(), TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+    RECT box;
+    GetWindowRect(button, &box);
+    SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM((box.right - box.left) / 2, 4));
+    for (const ULONGLONG end = GetTickCount64() + 5000;
+         !IsWindowVisible(w.tooltips()) && GetTickCount64() < end;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        w.pump();
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    EXPECT_TRUE(SendMessageW(w.tooltips(), TTM_GETCURRENTTOOLW, 0, LPARAM(&tool)));
+    EXPECT_EQ(HWND(tool.uId), button);
+}
+
 layout::PixelBox Placed(HWND control) { // in its parent's client area
     RECT box;
     GetWindowRect(control, &box);

@@ -310,6 +310,9 @@ HWND MainWindow::parentOf(const Control &control) const {
 bool MainWindow::translate(MSG &message) {
     if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
         return false;
+    // The tooltips learn where the mouse is from here, not by subclassing their controls.
+    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+        SendMessageW(tooltips_, TTM_RELAYEVENT, 0, LPARAM(&message));
     return TranslateAcceleratorW(window_, accelerators_, &message) != 0 ||
            IsDialogMessageW(window_, &message) != 0;
 }
@@ -630,7 +633,7 @@ void MainWindow::tip(HWND control, std::string_view text) {
     std::wstring wide = Wide(text);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = GetParent(control);
     tool.uId = UINT_PTR(control);
     tool.lpszText = wide.data();

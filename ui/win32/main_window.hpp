@@ -51,7 +51,8 @@ public:
     HWND find(const Control &control) const;
 
     // The message loop's step before TranslateMessage and DispatchMessage: true when the window's
-    // keys or the dialog navigation took the message.
+    // keys or the dialog navigation took the message. The mouse's messages also go to the
+    // tooltips from here.
     bool translate(MSG &message);
 
     // WindowView
