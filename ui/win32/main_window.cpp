@@ -266,13 +266,13 @@ LRESULT MainWindow::passOn(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     return CallWindowProcW(ownProcedures_.at(row), control, message, wParam, lParam);
 }
 
-void MainWindow::place() {
+void MainWindow::place(std::optional<Role> only) {
     const layout::TwipsPerPixel perPixel = PerPixel(dpi_);
     HDC dc = GetDC(window_);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
         const auto &[control, twips] = layout::kControls[row];
-        HWND window = find(control);
+        HWND window = only && control.role != *only ? nullptr : find(control);
         if (window == nullptr)
             continue;
         const bool highlighted =
@@ -660,7 +660,9 @@ void MainWindow::setFlagChecked(int flag, bool checked) {
     // Checking a radio button gives it the Tab stop and unchecking takes it away; a flag keeps its
     // own, as both flags are stops of the Tab order.
     SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | WS_TABSTOP);
-    place();
+    // Only the flags move: at the start the captions are still to come, and the labels, sized to
+    // no text yet, would be moved twice.
+    place(Role::Flag);
 }
 
 void MainWindow::setPlaceholder(const Control &field, const std::string &text) {

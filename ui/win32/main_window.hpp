@@ -25,6 +25,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -99,7 +100,9 @@ private:
     void subclass(HWND control, std::size_t row, WNDPROC procedure);
     LRESULT passOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     void createFontAndIcons();
-    void place(); // moves each control whose box changed: a label's text, the checked flag, the DPI
+    // Moves each control whose box changed (a label's text, the checked flag, the DPI), or only
+    // those of role `only`.
+    void place(std::optional<Role> only = {});
     void caption(HWND control, std::string_view text, std::string_view tooltip = {});
     void tip(HWND control, std::string_view text); // empty for none
 
