@@ -248,6 +248,7 @@ void MainWindow::createControls() {
         HWND window = CreateWindowExW(
             kind.exStyle, kind.windowClass, L"", WS_CHILD | shown | kind.style, box.left, box.top,
             box.width, box.height, parentOf(control), HMENU(kFirstControl + row), nullptr, nullptr);
+        controls_[row] = window;
         SetWindowFont(window, font_, FALSE);
         if (control.role == Role::LockFrame)
             subclass(window, row, frameProc);
@@ -298,8 +299,10 @@ void MainWindow::place(std::optional<Role> only) {
 }
 
 HWND MainWindow::find(const Control &control) const {
-    // No window has the ID of a line or of a control the table does not have.
-    return GetDlgItem(parentOf(control), kFirstControl + int(layout::RowOf(control)));
+    // Kept by row rather than asked of GetDlgItem, which under wine lists the parent's children on
+    // the wine server each time. No window has a line's row or one past the table.
+    const std::size_t row = layout::RowOf(control);
+    return window_ != nullptr && row < controls_.size() ? controls_[row] : nullptr;
 }
 
 HWND MainWindow::parentOf(const Control &control) const {

@@ -113,6 +113,7 @@ private:
     std::array<HICON, 2> icons_{}; // small and big
     HACCEL accelerators_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::array<HWND, layout::kControls.size()> controls_{};           // by row, none for a line
     std::array<layout::PixelBox, layout::kControls.size()> placed_{}; // by row, where each is now
     std::array<WNDPROC, layout::kControls.size()> ownProcedures_{};   // by row, of those subclassed
     HWND lastFocus_ = nullptr; // the control in focus when the window was last deactivated
