@@ -73,13 +73,15 @@ trap 'rm -rf "$tmp"' EXIT
 mkdir -m 700 "$tmp/runtime"
 
 v=${version//./\\.}
-check 0 "Usage: quadrel .*--version.*LC_NUMERIC.*" "" - --help
+check 0 "Usage: quadrel .*PICTURE.*--version.*LC_NUMERIC.*" "" - --help
 check 0 "Usage: quadrel .*" "" - -h
 check 0 "Quadrel $v"$'\n'".*" "" - --version
 # A Qt option's value is not taken for an argument of its own.
 check 0 "Quadrel $v"$'\n'".*" "" - -style Fusion --platform offscreen --version
 check 2 "" "quadrel: unknown option '--frob' .*" - --frob
-check 2 "" "quadrel: unexpected argument 'photo\.jpg' .*" - photo.jpg
+# One picture file is no mistake: the window would open with it. A second one is.
+check 1 "" "quadrel: cannot open a display: DISPLAY is not set" - photo.jpg
+check 2 "" "quadrel: unexpected argument 'b\.jpg' .*" - -style Fusion a.jpg b.jpg
 check 2 "" "quadrel: option '-platform' needs a value .*" - -platform
 check 1 "" "quadrel: cannot open a display: DISPLAY is not set" -
 check 1 "" "quadrel: cannot open the display '$unanswered'" "$unanswered"

@@ -49,6 +49,8 @@ public:
         edit(text);
     }
     void copyToClipboard(const std::string &text) override { clipboard = text; }
+    void showMessage(const std::string &text) override { message = text; }
+    std::optional<GivenFile> askForPicture() override { return chosenFile; }
 
     void move(Control to) {
         focused = to;
@@ -129,6 +131,8 @@ public:
     std::array<std::string, kFieldCount + 1> placeholders, tips;
     std::string clipboard;
     std::string pasted = "-2"; // what ⓥ pastes
+    std::string message;                 // the last one shown
+    std::optional<GivenFile> chosenFile; // what the open dialog gives
     WindowBehaviour behaviour{*this};
 };
 

@@ -13,15 +13,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
 
@@ -354,11 +359,11 @@ TEST(ContextMenu, OffersTheProgramsEntriesAfterTheEditCommands) {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
             QStringList entries;
-            for (const QAction *action : menu->actions().mid(menu->actions().size() - 3))
+            for (const QAction *action : menu->actions().mid(menu->actions().size() - 4))
                 entries << action->text() + '/' + action->shortcut().toString();
-            EXPECT_EQ(entries.join(u'|'), QString::fromUtf8(captions.turnText) + "/Ctrl+R|" +
-                                              captions.copyText + "/Ctrl+Shift+C|" +
-                                              captions.printSizesText + '/');
+            EXPECT_EQ(entries.join(u'|'), QString::fromUtf8(captions.openPictureText) + "/Ctrl+O|" +
+                                              captions.turnText + "/Ctrl+R|" + captions.copyText +
+                                              "/Ctrl+Shift+C|" + captions.printSizesText + '/');
             EXPECT_EQ(menu->actions().first()->text(),
                       QCoreApplication::translate("QLineEdit", "&Undo") + "\tCtrl+Z");
             if (k == Qt::Key_Menu) {
@@ -372,10 +377,97 @@ TEST(ContextMenu, OffersTheProgramsEntriesAfterTheEditCommands) {
         EXPECT_EQ(w.texts(), QString::fromUtf8("8,7|2480|3508|300|A4|29,7|21:29,7")
                                  .replace(u',', QLocale().decimalPoint()));
         w.type(QString::fromUtf8("Ⓒ"));
-        EXPECT_EQ(QApplication::clipboard()->text(),
-                  QString::fromUtf8("8%7 MP, 2480 × 3508 px, 300 DPI, 21 × 29%7 cm (8%3 × 11%7 in), "
-                                    "21:29%7")
-                      .replace(u'%', QLocale().decimalPoint()));
+        EXPECT_EQ(
+            QApplication::clipboard()->text(),
+            QString::fromUtf8("8%7 MP, 2480 × 3508 px, 300 DPI, 21 × 29%7 cm (8%3 × 11%7 in), "
+                              "21:29%7")
+                .replace(u'%', QLocale().decimalPoint()));
+    }
+}
+
+// Files dropped on a field or on the window, or chosen in the file dialog that Ctrl+O opens, in
+// either language: a picture sets the figures and names itself in the title, anything else is
+// named in a message box that opens once the drop has returned. The file dialog offers the formats
+// read and every file. Text dropped on a field goes in as text.
+TEST(OpenPicture, DropsAndCtrlOOpenAPictureOrSayWhyNot) {
+    QTemporaryDir dir;
+    QFile photo(dir.filePath("photo.jpg")); // the header of a 6000 x 4000 JPEG
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly) &&
+                photo.write(QByteArray::fromHex("ffd8ffc00011080fa0177003012200021101031101")));
+    photo.close();
+    const QUrl picture = QUrl::fromLocalFile(photo.fileName()),
+               missing = QUrl::fromLocalFile(dir.filePath("gone.jpg"));
+    constexpr int kWindow = -1, kCtrlO = -2;
+    struct Row {
+        const char *name;
+        int on; // the data field dropped on, the window, or Ctrl+O
+        QList<QUrl> files;
+        const char *texts, *italian, *english; // the dialog shown, as `answer` below reads it
+    };
+    const char *opened = "24|6000|4000|300|50,8|33,9|3:2", *none = "|||300|||1,3333333333333";
+    const Row rows[] = {
+        // clang-format off
+        {"a picture on a field", 3, {picture}, opened, "", ""},
+        {"a picture on the window", kWindow, {picture}, opened, "", ""},
+        {"a picture chosen after Ctrl+O", kCtrlO, {picture}, opened, "Apri immagine|Immagini (*.jpg *.jpeg *.png *.tif *.tiff *.webp *.gif *.bmp)|Tutti i file (*)", "Open picture|Pictures (*.jpg *.jpeg *.png *.tif *.tiff *.webp *.gif *.bmp)|All files (*)"},
+        {"a missing file on a field", 0, {missing}, none, "Impossibile aprire «gone.jpg».\nIl file non esiste.", "Could not open “gone.jpg”.\nThere is no such file."},
+        {"several files", kWindow, {picture, missing}, none, "Nessuno dei 2 file è stato aperto.\nSi apre un'immagine alla volta.", "None of the 2 files was opened.\nOne picture opens at a time."},
+        {"a web address", 1, {QUrl("https://example.com/a.jpg")}, none, "Impossibile aprire «https://example.com/a.jpg».\nNon è un file di questo computer.", "Could not open “https://example.com/a.jpg”.\nIt is not a file on this computer."},
+        {"text on a field", 0, {}, "8|3266|2449|300|27,7|20,7|1,3333333333333", "", ""},
+        // clang-format on
+    };
+    // Answers each dialog the window opens as a user would: the file dialog with the row's file,
+    // the message box with OK.
+    const Row *row = nullptr;
+    bool dropping = false;
+    QString shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+            shown = files->windowTitle() + '|' + files->nameFilters().join(u'|');
+            files->selectFile(row->files[0].toLocalFile());
+            static_cast<QDialog *>(files)->accept(); // QFileDialog's own is protected
+        } else if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            shown = dropping ? "(shown before the drop returned)" : box->text();
+            box->done(0);
+        }
+    });
+    answer.start(1);
+    for (const auto &[locale, flag] : {std::pair{kItalian, "Ⓘ"}, {kEnglish, "Ⓔ"}}) {
+        for (const Row &r : rows) {
+            Window w(locale);
+            ASSERT_TRUE(w.active);
+            w.type(QString::fromUtf8(flag) + QString::fromUtf8("❹300❶"));
+            row = &r;
+            shown.clear();
+            QMimeData data;
+            if (!r.files.isEmpty())
+                data.setUrls(r.files);
+            data.setText(r.files.isEmpty() ? QStringLiteral("8") : r.files[0].toString());
+            QWidget *on = r.on == kWindow ? static_cast<QWidget *>(&w) : w.field(std::max(r.on, 0));
+            QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            dropping = true;
+            if (r.on == kCtrlO)
+                w.type(QString::fromUtf8("ⓞ"));
+            else if (QApplication::sendEvent(on, &enter); enter.isAccepted())
+                QApplication::sendEvent(on, &drop);
+            dropping = false;
+            bool done = false; // once what the drop queued has run
+            QMetaObject::invokeMethod(
+                qApp, [&] { done = true; }, Qt::QueuedConnection);
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return done && !QApplication::activeModalWidget(); }));
+            const bool italian = w.behaviour().language() == lang::kItalian;
+            EXPECT_EQ(shown, QString::fromUtf8(italian ? r.italian : r.english)) << r.name;
+            EXPECT_EQ(w.texts(), QString::fromUtf8(r.texts).replace(u',', QLocale().decimalPoint()))
+                << r.name;
+            EXPECT_EQ(w.windowTitle().toStdString(),
+                      (std::string_view(r.texts) == opened ? "photo.jpg - " : "") +
+                          std::string(kTitle))
+                << r.name;
+        }
     }
 }
 

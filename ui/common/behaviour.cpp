@@ -2,6 +2,7 @@
 
 #include "core/key_filter.hpp"
 #include "core/number_text.hpp"
+#include "core/picture_header.hpp"
 #include "core/ratio.hpp"
 #include "core/size_text.hpp"
 #include "ui/common/version.hpp"
@@ -63,10 +64,48 @@ int Partner(int field) {
     }
 }
 
+// `pattern` with each "%1" in it replaced by `value`.
+std::string Filled(std::string_view pattern, std::string_view value) {
+    std::string text;
+    for (std::size_t at = 0;;) {
+        const std::size_t mark = pattern.find("%1", at);
+        text += pattern.substr(at, mark - at);
+        if (mark == pattern.npos)
+            return text;
+        text += value;
+        at = mark + 2;
+    }
+}
+
+// Why a file whose header reads as `status` was not opened.
+const char *Reason(const lang::NotOpened &why, HeaderStatus status) {
+    switch (status) {
+    case HeaderStatus::Empty:
+        return why.empty;
+    case HeaderStatus::NotAPicture:
+        return why.notAPicture;
+    case HeaderStatus::Unsupported:
+        return why.unsupported;
+    case HeaderStatus::CutShort:
+        return why.cutShort;
+    case HeaderStatus::Damaged:
+        return why.damaged;
+    case HeaderStatus::Missing:
+        return why.missing;
+    case HeaderStatus::Folder:
+        return why.folder;
+    case HeaderStatus::Unreadable:
+    case HeaderStatus::Picture:
+        break;
+    }
+    return why.unreadable;
+}
+
 } // namespace
 
 std::vector<MenuEntry> MenuOf(const Control &field, const lang::Captions &captions) {
-    std::vector<MenuEntry> entries{{Command::Turn, captions.turnText},
+    std::vector<MenuEntry> entries{{Command::OpenPicture, captions.openPictureText},
+                                   {Command::Turn, captions.turnText},
                                    {Command::CopyFigures, captions.copyText}};
     if (field.role == Role::Field && (field.index == WidthCm || field.index == HeightCm)) {
         for (std::size_t i = 0; i < kCommonPrintSizes.size(); ++i)
@@ -110,7 +149,7 @@ ControlText TextOf(const Control &control, const lang::Captions &captions) {
 void WindowBehaviour::start(std::string_view localeDecimalMark) {
     decimalMark_ = DecimalSepFromMark(localeDecimalMark);
     setRatio({4.0 / 3.0, FormatFixed(4.0 / 3.0, 13, decimalMark_).value_or("")});
-    view_.setTitle(kTitle);
+    view_.setTitle(title_ = kTitle);
     for (const LockPair pair : kLockPairs)
         view_.setLockChecked(pair, locks_.chosen(pair));
     flagPressed(0);
@@ -137,14 +176,19 @@ void WindowBehaviour::focusChanged(const Control &now) {
 
 void WindowBehaviour::enter(int field) {
     lastEntered_ = field;
+    remember();
+    view_.selectAll(Control::Field(field));
+    view_.showLockPair(PairOf(field));
+}
+
+void WindowBehaviour::remember() {
     editedThisVisit_ = false;
     ratioFromText_ = false;
     for (int k = 0; k < kFieldCount; ++k)
         textsOnEntry_[k] = view_.text(Control::Field(k));
     ratioOnEntry_ = {ratio_, ratioText_};
     anchorOnEntry_ = anchor_;
-    view_.selectAll(Control::Field(field));
-    view_.showLockPair(PairOf(field));
+    pictureOnEntry_ = picture_;
 }
 
 void WindowBehaviour::leave(int field) {
@@ -159,7 +203,16 @@ void WindowBehaviour::leave(int field) {
         view_.write(Control::Field(k), textsOnEntry_[k]);
     setRatio(ratioOnEntry_);
     anchor_ = anchorOnEntry_;
+    picture_ = pictureOnEntry_;
     showHints();
+    followPicture();
+}
+
+void WindowBehaviour::endEdit() {
+    if (focused_ == kRatioField)
+        leaveRatio();
+    else if (focused_ && focused_->role == Role::Field)
+        leave(focused_->index);
 }
 
 void WindowBehaviour::leaveRatio() {
@@ -186,7 +239,7 @@ void WindowBehaviour::edited(const Control &field) {
         anchor_ = field.index;
         const Reading reading = Read(field.index, view_.text(field), decimalMark_);
         if (!reading.own)
-            return; // no form yet: "3840x" on the way to a pair
+            return followPicture(); // no form yet: "3840x" on the way to a pair
         // A pair or a paper sets the ratio while the text holds it; once it holds one figure
         // again, the ratio is the one the field found.
         if (!reading.ratioText.empty()) {
@@ -274,6 +327,7 @@ void WindowBehaviour::turn() {
     }
     anchor_ = anchor_ >= 0 ? Partner(anchor_) : anchor_;
     showHints();
+    followPicture();
 }
 
 void WindowBehaviour::copyFigures() {
@@ -286,6 +340,8 @@ void WindowBehaviour::copyFigures() {
 
 void WindowBehaviour::menuChosen(const Control &field, const MenuEntry &entry) {
     switch (entry.command) {
+    case Command::OpenPicture:
+        return choosePicture();
     case Command::Turn:
         return turn();
     case Command::CopyFigures:
@@ -293,6 +349,55 @@ void WindowBehaviour::menuChosen(const Control &field, const MenuEntry &entry) {
     case Command::PrintSize:
         return view_.enterText(field, std::string(kCommonPrintSizes.at(std::size_t(entry.index))));
     }
+}
+
+void WindowBehaviour::filesGiven(std::span<const GivenFile> files) {
+    if (files.size() > 1)
+        return view_.showMessage(Filled(captions_->severalFilesText, std::to_string(files.size())));
+    if (files.empty())
+        return;
+    if (!files.front().path) {
+        return view_.showMessage(Filled(captions_->notOpenedText, files.front().shownName) + '\n' +
+                                 captions_->notOpened.notLocal);
+    }
+    openPicture(*files.front().path, files.front().shownName);
+}
+
+void WindowBehaviour::choosePicture() {
+    if (const std::optional<GivenFile> file = view_.askForPicture())
+        filesGiven({&*file, 1});
+}
+
+void WindowBehaviour::openPicture(const std::filesystem::path &file, std::string_view shownName) {
+    const PictureHeader header = ReadPictureFile(file);
+    if (header.status != HeaderStatus::Picture) {
+        view_.showMessage(Filled(captions_->notOpenedText, shownName) + '\n' +
+                          Filled(Reason(captions_->notOpened, header.status), header.format));
+        return;
+    }
+    endEdit();
+    const PixelCounts upright = UprightCounts(header);
+    const double x = upright.width, y = upright.height;
+    view_.write(Control::Field(PixelsX), NumberText(x, decimalMark_));
+    turned_.reset();
+    setRatio({x / y, PixelRatioText(x, y, decimalMark_)});
+    anchor_ = PixelsX;
+    picture_.reset();
+    recalculate(PixelsX);
+    picture_ = {std::string(shownName), ownText(PixelsX), ownText(PixelsY), ratio_};
+    followPicture();
+    remember(); // a visit in progress goes on from the picture's figures
+}
+
+void WindowBehaviour::followPicture() {
+    if (!picture_ && title_ == kTitle)
+        return; // what almost every keystroke meets
+    if (picture_ && (ownText(PixelsX) != picture_->pixelsX ||
+                     ownText(PixelsY) != picture_->pixelsY || ratio_ != picture_->ratio))
+        picture_.reset();
+    const std::string title = picture_ ? picture_->name + " - " + kTitle : kTitle;
+    if (title != title_)
+        view_.setTitle(title_ = title);
 }
 
 std::string WindowBehaviour::ownText(int field) const {
@@ -309,6 +414,7 @@ void WindowBehaviour::recalculate(int field) {
     for (const FieldWrite &write : RecalcWrites(field, views, ratio_, locks_, decimalMark_))
         view_.write(Control::Field(write.field), write.text);
     showHints();
+    followPicture();
 }
 
 void WindowBehaviour::showHints() {

@@ -22,6 +22,8 @@
 //   - A ratio typed into the ratio field, the default-ratio button, and a new choice in the lock
 //     pair of the anchor's kind recalculate from the anchor, if there is one.
 //   - Turning the picture (turn()) swaps the sides and the ratio without working anything out.
+//   - A picture file opened (dropped, chosen with Ctrl+O, named on the command line) sets the two
+//     pixel counts and the ratio from its header and recalculates from the horizontal pixels.
 //   - Nothing else recalculates: focus moves, F6, the flags, the program's own writes.
 // After each of these an empty field that the anchor's other lock choice would fill names that
 // choice as its placeholder, and each print size's tooltip gives it in inches.
@@ -31,7 +33,9 @@
 #include "ui/common/layout.hpp"
 
 #include <array>
+#include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -49,15 +53,29 @@ struct ControlText {
 };
 ControlText TextOf(const Control &control, const lang::Captions &captions);
 
-// The program's own entries of a data field's context menu, after the edit commands: turn the
-// picture, copy the figures, and in a print-size field the common print sizes (a submenu).
-enum class Command { Turn, CopyFigures, PrintSize };
+// The program's own entries of a data field's context menu, after the edit commands: open a
+// picture file, turn the picture, copy the figures, and in a print-size field the common print
+// sizes (a submenu).
+enum class Command { OpenPicture, Turn, CopyFigures, PrintSize };
 struct MenuEntry {
     Command command;
     std::string_view text;
     int index = 0; // PrintSize: in kCommonPrintSizes (core/size_text.hpp)
 };
 std::vector<MenuEntry> MenuOf(const Control &field, const lang::Captions &captions);
+
+// The file name patterns of the picture formats read (core/picture_header.hpp), which a window's
+// open dialog offers.
+inline constexpr std::array<std::string_view, 8> kPicturePatterns{
+    "*.jpg", "*.jpeg", "*.png", "*.tif", "*.tiff", "*.webp", "*.gif", "*.bmp"};
+
+// A file given to the window (dropped on it, chosen in its open dialog, named on its command
+// line) as the window knows it: its path when it is a file on this computer, none for anything
+// else (a web address), and its name as the user knows it, UTF-8 ("photo.jpg", or the address).
+struct GivenFile {
+    std::optional<std::filesystem::path> path;
+    std::string shownName;
+};
 
 // What the behaviour needs of a window. Field texts are UTF-8; a field is a data field
 // (Control::Field) or the ratio field (kRatioField). None of the writes below is reported back as
@@ -93,6 +111,12 @@ public:
     virtual void enterText(const Control &field, const std::string &text) = 0;
     // Puts the text on the clipboard.
     virtual void copyToClipboard(const std::string &text) = 0;
+    // Shows `text` (lines apart at "\n") in a message box over the window, in the language in
+    // use, once the event being handled has returned: a drop's source waits for the drop to end.
+    virtual void showMessage(const std::string &text) = 0;
+    // Asks for a picture file with an open dialog in the language in use, offering the formats
+    // read (kPicturePatterns) and every file; none when the user cancels.
+    virtual std::optional<GivenFile> askForPicture() = 0;
 };
 
 class WindowBehaviour {
@@ -134,6 +158,24 @@ public:
     // An entry of `field`'s context menu (MenuOf).
     void menuChosen(const Control &field, const MenuEntry &entry);
 
+    // Files given to the window: dropped on it (on any control) or named on the command line. One
+    // file on this computer opens as openPicture() opens it; several, or one that is no file here,
+    // are refused with a message (showMessage) and change nothing. None changes nothing.
+    void filesGiven(std::span<const GivenFile> files);
+    // Ctrl+O and the menu entry: the file chosen in the window's open dialog, as filesGiven takes
+    // it.
+    void choosePicture();
+    // Opens the picture file `file`, named `shownName` in the title and in any message. When the
+    // file's header gives its pixel counts, the edit in progress ends first as leaving its field
+    // would end it (tidied to its figure, or the window given back as on entry); then the counts go
+    // upright (UprightCounts: orientations 5 to 8 swap them) into the two pixel fields, the ratio
+    // becomes theirs written reduced ("3:2"), the horizontal pixels become the anchor and the other
+    // figures follow from them under the pixel pair's lock; the title names the file ("photo.jpg -
+    // " and kTitle) until a pixel count or the ratio changes. Otherwise a message names the file
+    // and says why it was not opened, and nothing changes, an edit in progress neither. The file
+    // is only read.
+    void openPicture(const std::filesystem::path &file, std::string_view shownName);
+
     // For the windows and the tests.
     double ratio() const { return ratio_; }
     const LockChoices &locks() const { return locks_; }
@@ -148,9 +190,21 @@ private:
         bool operator==(const Ratio &) const = default;
     };
 
+    // The picture opened last, while the figures are still its own: its name, its pixel counts
+    // as their fields show them and its ratio.
+    struct Picture {
+        std::string name;
+        std::string pixelsX, pixelsY;
+        double ratio;
+    };
+
     void recalculate(int field);
     void enter(int field);
+    void remember(); // the window as it is now, to give back when the field in focus is left empty
     void leave(int field);
+    void endEdit(); // as leaving the field in focus would end it
+    // Forgets the picture once a pixel count or the ratio is no longer its own; titles the window.
+    void followPicture();
     void leaveRatio();
     void setRatio(Ratio ratio);
     void showHints();
@@ -172,6 +226,8 @@ private:
     std::array<std::string, kFieldCount> textsOnEntry_;
     Ratio ratioOnEntry_{};
     int anchorOnEntry_ = -1;
+    std::optional<Picture> picture_, pictureOnEntry_;
+    std::string title_; // as last set
     // The last turn, from which state to which, so that turning back gives back exactly.
     std::optional<std::pair<Ratio, Ratio>> turned_;
     // What the fields show beyond their text, as last written.

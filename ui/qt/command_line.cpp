@@ -35,10 +35,12 @@ std::string quoted(std::string_view text) {
 }
 
 std::string HelpText() {
-    return "Usage: quadrel [QT-OPTION]...\n"
+    return "Usage: quadrel [QT-OPTION]... [PICTURE]\n"
            "   or: quadrel --help | --version\n"
            "Relates the megapixels, pixels, print resolution and print size of a\n"
-           "picture in one window.\n"
+           "picture in one window. PICTURE, a JPEG, PNG, TIFF, WebP, GIF or BMP file,\n"
+           "opens as one dropped on the window does: its pixel counts and their ratio\n"
+           "become the figures; a file that does not open is named in a message.\n"
            "\n"
            "  -h, --help     print this text and exit\n"
            "      --version  print the version and exit\n"
@@ -57,9 +59,9 @@ std::string HelpText() {
            "a ratio as 3/2, 16:9 or 8x10.\n"
            "Keyboard: Tab and Shift+Tab go through the fields, buttons, flags and locks;\n"
            "F6 goes from a field to its lock buttons and back; Space, Return or Enter\n"
-           "press a button or flag; arrows choose a lock; Ctrl+R turns the picture;\n"
-           "Ctrl+Shift+C copies the figures as one line; Shift+F10 or Menu opens a\n"
-           "field's menu; Ctrl+Q closes, Escape does not.\n"
+           "press a button or flag; arrows choose a lock; Ctrl+O opens a picture;\n"
+           "Ctrl+R turns the picture; Ctrl+Shift+C copies the figures as one line;\n"
+           "Shift+F10 or Menu opens a field's menu; Ctrl+Q closes, Escape does not.\n"
            "Exit status: 0 when the window is closed, 1 when no display can be opened,\n"
            "2 for a wrong command line.\n";
 }
@@ -75,19 +77,24 @@ std::string VersionText() {
 // Read by hand: QCommandLineParser takes -name=value for every option that has a value, but Qt
 // itself reads -platform NAME (and the others) only as two arguments, so -platform=NAME would go
 // through and be ignored; and it reports a wrong option without the dashes it was typed with.
-std::optional<int> HandleCommandLine(int argc, const char *const argv[]) {
+CommandLine HandleCommandLine(int argc, const char *const argv[]) {
     const auto refuse = [](const std::string &mistake) {
         std::fprintf(stderr, "quadrel: %s (see 'quadrel --help')\n", mistake.c_str());
-        return 2;
+        return CommandLine{2};
     };
+    CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help" || arg == "--version") {
             std::fputs((arg == "--version" ? VersionText() : HelpText()).c_str(), stdout);
-            return 0;
+            return {0};
         }
-        if (arg.size() < 2 || arg[0] != '-')
-            return refuse("unexpected argument " + quoted(arg));
+        if (arg.size() < 2 || arg[0] != '-') {
+            if (line.pictureFile)
+                return refuse("unexpected argument " + quoted(arg));
+            line.pictureFile = arg;
+            continue;
+        }
         // Qt reads its options with one dash or two, and the style options also as -name=value.
         std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
         if (name.starts_with("style=") || name.starts_with("stylesheet="))
@@ -99,7 +106,7 @@ std::optional<int> HandleCommandLine(int argc, const char *const argv[]) {
         if (takesValue && ++i == argc)
             return refuse("option " + quoted(arg) + " needs a value");
     }
-    return std::nullopt;
+    return line;
 }
 
 namespace {

@@ -9,6 +9,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QImageReader>
@@ -17,12 +22,15 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -74,6 +82,8 @@ protected:
 // The keys of the program's commands, shown in the menu as they work everywhere in the window.
 QKeySequence KeyOf(Command command) {
     switch (command) {
+    case Command::OpenPicture:
+        return QKeySequence(Qt::CTRL | Qt::Key_O);
     case Command::Turn:
         return QKeySequence(Qt::CTRL | Qt::Key_R);
     case Command::CopyFigures:
@@ -81,6 +91,17 @@ QKeySequence KeyOf(Command command) {
     default:
         return {};
     }
+}
+
+// A file as the behaviour takes it: a local file by its path and its name, anything else by its
+// address.
+GivenFile GivenFileOf(const QUrl &url) {
+    if (!url.isLocalFile())
+        return {std::nullopt, url.toDisplayString().toStdString()};
+    const QString file = QDir::cleanPath(url.toLocalFile()); // a folder's "Photos/" too
+    const QString name = QFileInfo(file).fileName();
+    return {std::filesystem::path(QFile::encodeName(file).toStdString()),
+            (name.isEmpty() ? file : name).toStdString()};
 }
 
 } // namespace
@@ -124,6 +145,7 @@ void MainWindow::createControls() {
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     setWindowIcon(icon);
+    setAcceptDrops(true);
 
     // In the table's order, so that a frame exists before its options and a label before its
     // field. Each control carries its name, for tests and accessibility tools.
@@ -237,6 +259,7 @@ void MainWindow::connectControls() {
         case Role::RatioField:
             connect(field(control), &QLineEdit::textEdited, this,
                     [this, control] { behaviour_.edited(control); });
+            connect(field(control), &NumberField::filesDropped, this, &MainWindow::openFiles);
             break;
         case Role::DefaultRatioButton:
             connect(static_cast<QPushButton *>(w), &QPushButton::clicked, this,
@@ -274,6 +297,7 @@ void MainWindow::connectControls() {
     // F6 moves from the field being edited to its lock options and back, as it moves between the
     // parts of a window in other programs.
     new QShortcut(QKeySequence(Qt::Key_F6), this, this, [this] { behaviour_.switchLockFocus(); });
+    new QShortcut(KeyOf(Command::OpenPicture), this, this, [this] { behaviour_.choosePicture(); });
     new QShortcut(KeyOf(Command::Turn), this, this, [this] { behaviour_.turn(); });
     new QShortcut(KeyOf(Command::CopyFigures), this, this, [this] { behaviour_.copyFigures(); });
 }
@@ -369,6 +393,49 @@ void MainWindow::enterText(const Control &control, const std::string &text) {
 
 void MainWindow::copyToClipboard(const std::string &text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void MainWindow::showMessage(const std::string &text) {
+    // Shown once the event being handled has returned: a drop's source (a file manager) waits
+    // until the drop ends, and the message must not keep it waiting.
+    QTimer::singleShot(0, this, [this, message = QString::fromStdString(text)] {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+        box.exec();
+    });
+}
+
+std::optional<GivenFile> MainWindow::askForPicture() {
+    const lang::Captions &captions = behaviour_.captions();
+    QStringList patterns;
+    for (const std::string_view pattern : kPicturePatterns)
+        patterns << QString::fromLatin1(pattern.data(), qsizetype(pattern.size()));
+    const QString filters = QString::fromUtf8(captions.pictureFilesText) + " (" +
+                            patterns.join(u' ') + ");;" + QString::fromUtf8(captions.allFilesText) +
+                            " (*)";
+    const QString file = QFileDialog::getOpenFileName(
+        this, QString::fromUtf8(captions.openPictureTitle), QString(), filters);
+    if (file.isEmpty())
+        return std::nullopt;
+    return GivenFileOf(QUrl::fromLocalFile(file));
+}
+
+void MainWindow::openFiles(const QList<QUrl> &files) {
+    std::vector<GivenFile> given;
+    for (const QUrl &url : files)
+        given.push_back(GivenFileOf(url));
+    behaviour_.filesGiven(given);
+}
+
+// Files, or addresses, dropped on any control; a field takes them as well (NumberField), where
+// text dropped goes in as text.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+    event->acceptProposedAction();
+    openFiles(event->mimeData()->urls());
 }
 
 void MainWindow::translateQtTexts(std::string_view code) {

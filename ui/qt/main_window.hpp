@@ -10,7 +10,8 @@
 // changes the text, QLineEdit::textEdited reaches WindowBehaviour::edited, which recalculates the
 // other fields through the core (RecalcWrites) and writes them back through write(), which
 // reports no edit. Focus moves reach WindowBehaviour::focusChanged from
-// QApplication::focusChanged, only when the window's focused control really changes.
+// QApplication::focusChanged, only when the window's focused control really changes. Files dropped
+// anywhere on the window, on a field too, reach WindowBehaviour::filesGiven.
 //
 // Construction is split in four steps: create the controls, place them, connect them, then start
 // the behaviour (decimal mark, default ratio, lock choices, title, Italian captions). Every step
@@ -18,8 +19,10 @@
 
 #include "ui/common/behaviour.hpp"
 
+#include <QList>
 #include <QMenu>
 #include <QTranslator>
+#include <QUrl>
 #include <QWidget>
 
 #include <array>
@@ -39,6 +42,12 @@ public:
     // The widget of `control` (ui/common/layout.hpp), as the window, its tests and its benchmark
     // find it; nullptr for a control the window does not have.
     QWidget *widget(const Control &control) const;
+    // Files given to the window, dropped or named on the command line, as the behaviour takes them.
+    void openFiles(const QList<QUrl> &files);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -64,6 +73,8 @@ private:
     void setToolTip(const Control &field, const std::string &text) override;
     void enterText(const Control &field, const std::string &text) override;
     void copyToClipboard(const std::string &text) override;
+    void showMessage(const std::string &text) override;
+    std::optional<GivenFile> askForPicture() override;
 
     std::array<QWidget *, layout::kControls.size()> widgets_{}; // by row of the table
     QTranslator qtItalian_;                                     // Qt's own texts in Italian

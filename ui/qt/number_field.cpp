@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <utility>
@@ -117,6 +119,28 @@ void NumberField::mouseMoveEvent(QMouseEvent *event) {
 void NumberField::mouseReleaseEvent(QMouseEvent *event) {
     heldAt_.reset();
     QLineEdit::mouseReleaseEvent(event);
+}
+
+// A file manager's drag carries the file's path as text as well; the URLs decide.
+void NumberField::dragEnterEvent(QDragEnterEvent *event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        QLineEdit::dragEnterEvent(event);
+}
+
+void NumberField::dragMoveEvent(QDragMoveEvent *event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        QLineEdit::dragMoveEvent(event);
+}
+
+void NumberField::dropEvent(QDropEvent *event) {
+    if (!event->mimeData()->hasUrls())
+        return QLineEdit::dropEvent(event);
+    event->acceptProposedAction();
+    emit filesDropped(event->mimeData()->urls());
 }
 
 } // namespace quadrel

@@ -5,11 +5,13 @@
 // does: editing keys, shortcuts and pasted text are never filtered. Text committed by an input
 // method is filtered as typed text is. A mouse click that enters the field keeps the selection
 // that entering it made. Its context menu is the line edit's own with the program's entries added;
-// Shift+F10 opens it as the Menu key does.
+// Shift+F10 opens it as the Menu key does. Files (URLs) dropped on it are no text to insert: they
+// are handed on (filesDropped); text dropped goes in as the line edit puts it.
 
 #include <QLineEdit>
 #include <QMenu>
 #include <QPoint>
+#include <QUrl>
 
 #include <functional>
 #include <optional>
@@ -31,6 +33,9 @@ public:
     // the start, so that a text longer than the field shows its sign and leading digits.
     void write(const QString &text);
 
+signals:
+    void filesDropped(const QList<QUrl> &files);
+
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -40,6 +45,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QString filtered(const QString &typed) const; // what typed text puts into the field
