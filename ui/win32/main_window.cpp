@@ -3,6 +3,7 @@
 #include "ui/common/flags.hpp"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -22,7 +23,16 @@ constexpr DWORD kWindowStyle =
 // The accelerators' commands; the controls' IDs come after them, and after IDOK and IDCANCEL,
 // which the dialog navigation sends for Return and Escape: a control's ID is kFirstControl plus
 // its row of layout::kControls.
-enum CommandId : int { kSwitchLockFocus = 90, kQuit, kTurn, kCopyFigures, kFirstControl = 100 };
+enum CommandId : int {
+    kSwitchLockFocus = 90,
+    kOpenPicture,
+    kQuit,
+    kTurn,
+    kCopyFigures,
+    kFirstControl = 100
+};
+// The window's own message: show the message that showMessage left.
+constexpr UINT kShowMessage = WM_APP;
 
 // The control of ID `id`, or nullptr for an ID that is no control's.
 const Control *ControlAt(int id) {
@@ -45,7 +55,7 @@ Kind KindOf(const Control &control) {
     switch (control.role) {
     case Role::Field:
     case Role::RatioField:
-        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE};
+        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES};
     case Role::DefaultRatioButton:
     case Role::CloseButton:
         return {WC_BUTTONW, BS_PUSHBUTTON | kStop};
@@ -90,6 +100,8 @@ constexpr UINT kFirstMenuEntry = 16;
 // The key of a program's entry, as the accelerators have it, after a tab.
 const wchar_t *KeyOf(Command command) {
     switch (command) {
+    case Command::OpenPicture:
+        return L"\tCtrl+O";
     case Command::Turn:
         return L"\tCtrl+R";
     case Command::CopyFigures:
@@ -110,6 +122,20 @@ std::wstring WindowText(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
     return text;
+}
+
+// A function of a system DLL, loaded at its first call rather than imported, so that the program
+// starts without the DLL: shell32 for a drop, comdlg32 for the open dialog. nullptr if missing.
+template <class Function> Function *SystemFunction(const wchar_t *dll, const char *name) {
+    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const FARPROC function = module != nullptr ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function *>(reinterpret_cast<void (*)()>(function));
+}
+
+// A file as the behaviour takes it: its path, and its name to show.
+GivenFile GivenFileOf(const std::filesystem::path &file) {
+    const std::wstring name = file.filename().wstring();
+    return {file, Utf8(name.empty() ? file.wstring() : name)};
 }
 
 layout::TwipsPerPixel PerPixel(UINT dpi) {
@@ -147,7 +173,8 @@ MainWindow::MainWindow() {
         window.lpszClassName = L"QuadrelMainWindow";
         return RegisterClassExW(&window);
     }();
-    std::array<ACCEL, 4> keys{{{FVIRTKEY, VK_F6, kSwitchLockFocus},
+    std::array<ACCEL, 5> keys{{{FVIRTKEY, VK_F6, kSwitchLockFocus},
+                               {FVIRTKEY | FCONTROL, 'O', kOpenPicture},
                                {FVIRTKEY | FCONTROL, 'Q', kQuit},
                                {FVIRTKEY | FCONTROL, 'R', kTurn},
                                {FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopyFigures}}};
@@ -156,7 +183,7 @@ MainWindow::MainWindow() {
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT &work = monitor.rcWork;
     const SIZE size = WindowSize(GetDpiForSystem());
-    CreateWindowExW(0, MAKEINTATOM(windowClass), L"", kWindowStyle,
+    CreateWindowExW(WS_EX_ACCEPTFILES, MAKEINTATOM(windowClass), L"", kWindowStyle,
                     (work.left + work.right - size.cx) / 2, (work.top + work.bottom - size.cy) / 2,
                     size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
@@ -181,6 +208,10 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         HANDLE_MSG(window, WM_COMMAND, self->onCommand);
         HANDLE_MSG(window, WM_NOTIFY, self->onNotify);
         HANDLE_MSG(window, WM_ACTIVATE, self->onActivate);
+        HANDLE_MSG(window, WM_DROPFILES, self->onDropFiles);
+    case kShowMessage:
+        self->onShowMessage();
+        return 0;
     case WM_PAINT:
     case WM_PRINTCLIENT:
         self->paintLines(window, message == WM_PAINT ? nullptr : HDC(wParam));
@@ -325,6 +356,9 @@ void MainWindow::onCommand(HWND, int id, HWND, UINT code) {
     case kSwitchLockFocus:
         behaviour_.switchLockFocus();
         return;
+    case kOpenPicture:
+        behaviour_.choosePicture();
+        return;
     case kQuit:
         PostMessageW(window_, WM_CLOSE, 0, 0);
         return;
@@ -426,6 +460,69 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void MainWindow::onDropFiles(HWND, HDROP drop) {
+    static const auto queryFile =
+        SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+    static const auto finish = SystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
+    if (queryFile == nullptr || finish == nullptr)
+        return;
+    std::vector<std::filesystem::path> files(queryFile(drop, 0xFFFFFFFF, nullptr, 0));
+    for (UINT k = 0; k < files.size(); ++k) {
+        std::wstring file(queryFile(drop, k, nullptr, 0) + 1, L'\0');
+        file.resize(queryFile(drop, k, file.data(), UINT(file.size())));
+        files[k] = file;
+    }
+    finish(drop);
+    openFiles(files);
+}
+
+void MainWindow::openFiles(std::span<const std::filesystem::path> files) {
+    std::vector<GivenFile> given;
+    for (const std::filesystem::path &file : files)
+        given.push_back(GivenFileOf(file));
+    behaviour_.filesGiven(given);
+}
+
+void MainWindow::showMessage(const std::string &text) {
+    // Not at once: the source of a drop waits until the drop returns. Of two messages before the
+    // box shows, the later one shows.
+    if (std::exchange(message_, Wide(text)).empty())
+        PostMessageW(window_, kShowMessage, 0, 0);
+}
+
+void MainWindow::onShowMessage() {
+    const std::wstring text = std::exchange(message_, {});
+    MessageBoxW(window_, text.c_str(), WindowText(window_).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+std::optional<GivenFile> MainWindow::askForPicture() {
+    static const auto getOpenFileName =
+        SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    const lang::Captions &captions = behaviour_.captions();
+    std::wstring patterns;
+    for (const std::string_view pattern : kPicturePatterns)
+        patterns += (patterns.empty() ? L"" : L";") + Wide(pattern);
+    // Each filter is its name and its patterns, each ending in a null; one more ends the list.
+    const std::wstring filters = Wide(captions.pictureFilesText) + L" (" + patterns + L")" + L'\0' +
+                                 patterns + L'\0' + Wide(captions.allFilesText) + L" (*.*)" +
+                                 L'\0' + L"*.*" + L'\0';
+    const std::wstring title = Wide(captions.openPictureTitle);
+    std::wstring file(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = DWORD(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                   OFN_NOCHANGEDIR; // the folder shown is not the program's current one
+    if (getOpenFileName == nullptr || !getOpenFileName(&dialog))
+        return std::nullopt;
+    file.resize(file.find(L'\0'));
+    return GivenFileOf(file);
+}
+
 LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(control, GWLP_USERDATA));
     return self->onControlMessage(control, message, wParam, lParam);
@@ -475,6 +572,9 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
         if (field)
             return onFieldChar(control, self, wParam, lParam);
         break;
+    case WM_DROPFILES: // a file dropped on a field is a picture to open, never text
+        onDropFiles(window_, HDROP(wParam));
+        return 0;
     case WM_CONTEXTMENU: // the window's menu in place of the EDIT's own
         if (!field)
             break;
