@@ -3,6 +3,7 @@
 #include "ui/common/flags.hpp"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -22,7 +23,16 @@ constexpr DWORD kWindowStyle =
 // The accelerators' commands; the controls' IDs come after them, and after IDOK and IDCANCEL,
 // which the dialog navigation sends for Return and Escape: a control's ID is kFirstControl plus
 // its row of layout::kControls.
-enum CommandId : int { kSwitchLockFocus = 90, kQuit, kTurn, kCopyFigures, kFirstControl = 100 };
+enum CommandId : int {
+    kSwitchLockFocus = 90,
+    kOpenPicture,
+    kQuit,
+    kTurn,
+    kCopyFigures,
+    kFirstControl = 100
+};
+// The window's own message: show the message that showMessage left.
+constexpr UINT kShowMessage = WM_APP;
 
 // The control of ID `id`, or nullptr for an ID that is no control's.
 const Control *ControlAt(int id) {
@@ -45,7 +55,7 @@ Kind KindOf(const Control &control) {
     switch (control.role) {
     case Role::Field:
     case Role::RatioField:
-        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE};
+        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES};
     case Role::DefaultRatioButton:
     case Role::CloseButton:
         return {WC_BUTTONW, BS_PUSHBUTTON | kStop};
@@ -90,6 +100,8 @@ constexpr UINT kFirstMenuEntry = 16;
 // The key of a program's entry, as the accelerators have it, after a tab.
 const wchar_t *KeyOf(Command command) {
     switch (command) {
+    case Command::OpenPicture:
+        return L"\tCtrl+O";
     case Command::Turn:
         return L"\tCtrl+R";
     case Command::CopyFigures:
@@ -110,6 +122,20 @@ std::wstring WindowText(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
     return text;
+}
+
+// A function of a system DLL, loaded at its first call rather than imported, so that the program
+// starts without the DLL: shell32 for a drop, comdlg32 for the open dialog. nullptr if missing.
+template <class Function> Function *SystemFunction(const wchar_t *dll, const char *name) {
+    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const FARPROC function = module != nullptr ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function *>(reinterpret_cast<void (*)()>(function));
+}
+
+// A file as the behaviour takes it: its path, and its name to show.
+GivenFile GivenFileOf(const std::filesystem::path &file) {
+    const std::wstring name = file.filename().wstring();
+    return {file, Utf8(name.empty() ? file.wstring() : name)};
 }
 
 layout::TwipsPerPixel PerPixel(UINT dpi) {
@@ -147,7 +173,8 @@ MainWindow::MainWindow() {
         window.lpszClassName = L"QuadrelMainWindow";
         return RegisterClassExW(&window);
     }();
-    std::array<ACCEL, 4> keys{{{FVIRTKEY, VK_F6, kSwitchLockFocus},
+    std::array<ACCEL, 5> keys{{{FVIRTKEY, VK_F6, kSwitchLockFocus},
+                               {FVIRTKEY | FCONTROL, 'O', kOpenPicture},
                                {FVIRTKEY | FCONTROL, 'Q', kQuit},
                                {FVIRTKEY | FCONTROL, 'R', kTurn},
                                {FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopyFigures}}};
@@ -156,7 +183,7 @@ MainWindow::MainWindow() {
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT &work = monitor.rcWork;
     const SIZE size = WindowSize(GetDpiForSystem());
-    CreateWindowExW(0, MAKEINTATOM(windowClass), L"", kWindowStyle,
+    CreateWindowExW(WS_EX_ACCEPTFILES, MAKEINTATOM(windowClass), L"", kWindowStyle,
                     (work.left + work.right - size.cx) / 2, (work.top + work.bottom - size.cy) / 2,
                     size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
@@ -181,6 +208,10 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         HANDLE_MSG(window, WM_COMMAND, self->onCommand);
         HANDLE_MSG(window, WM_NOTIFY, self->onNotify);
         HANDLE_MSG(window, WM_ACTIVATE, self->onActivate);
+        HANDLE_MSG(window, WM_DROPFILES, self->onDropFiles);
+    case kShowMessage:
+        self->onShowMessage();
+        return 0;
     case WM_PAINT:
     case WM_PRINTCLIENT:
         self->paintLines(window, message == WM_PAINT ? nullptr : HDC(wParam));
@@ -248,21 +279,32 @@ void MainWindow::createControls() {
         HWND window = CreateWindowExW(
             kind.exStyle, kind.windowClass, L"", WS_CHILD | shown | kind.style, box.left, box.top,
             box.width, box.height, parentOf(control), HMENU(kFirstControl + row), nullptr, nullptr);
+        controls_[row] = window;
         SetWindowFont(window, font_, FALSE);
         if (control.role == Role::LockFrame)
-            SetWindowSubclass(window, frameProc, 0, DWORD_PTR(this));
+            subclass(window, row, frameProc);
         else if (control.takesFocus())
-            SetWindowSubclass(window, controlProc, 0, DWORD_PTR(this));
+            subclass(window, row, controlProc);
     }
 }
 
-void MainWindow::place() {
+void MainWindow::subclass(HWND control, std::size_t row, WNDPROC procedure) {
+    SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(this));
+    ownProcedures_.at(row) = WNDPROC(SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(procedure)));
+}
+
+LRESULT MainWindow::passOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+    const auto row = std::size_t(GetDlgCtrlID(control) - kFirstControl);
+    return CallWindowProcW(ownProcedures_.at(row), control, message, wParam, lParam);
+}
+
+void MainWindow::place(std::optional<Role> only) {
     const layout::TwipsPerPixel perPixel = PerPixel(dpi_);
     HDC dc = GetDC(window_);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     for (std::size_t row = 0; row < layout::kControls.size(); ++row) {
         const auto &[control, twips] = layout::kControls[row];
-        HWND window = find(control);
+        HWND window = only && control.role != *only ? nullptr : find(control);
         if (window == nullptr)
             continue;
         const bool highlighted =
@@ -288,8 +330,10 @@ void MainWindow::place() {
 }
 
 HWND MainWindow::find(const Control &control) const {
-    // No window has the ID of a line or of a control the table does not have.
-    return GetDlgItem(parentOf(control), kFirstControl + int(layout::RowOf(control)));
+    // Kept by row rather than asked of GetDlgItem, which under wine lists the parent's children on
+    // the wine server each time. No window has a line's row or one past the table.
+    const std::size_t row = layout::RowOf(control);
+    return window_ != nullptr && row < controls_.size() ? controls_[row] : nullptr;
 }
 
 HWND MainWindow::parentOf(const Control &control) const {
@@ -300,6 +344,9 @@ HWND MainWindow::parentOf(const Control &control) const {
 bool MainWindow::translate(MSG &message) {
     if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
         return false;
+    // The tooltips learn where the mouse is from here, not by subclassing their controls.
+    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+        SendMessageW(tooltips_, TTM_RELAYEVENT, 0, LPARAM(&message));
     return TranslateAcceleratorW(window_, accelerators_, &message) != 0 ||
            IsDialogMessageW(window_, &message) != 0;
 }
@@ -308,6 +355,9 @@ void MainWindow::onCommand(HWND, int id, HWND, UINT code) {
     switch (id) {
     case kSwitchLockFocus:
         behaviour_.switchLockFocus();
+        return;
+    case kOpenPicture:
+        behaviour_.choosePicture();
         return;
     case kQuit:
         PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -410,11 +460,72 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT &suggested) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(control, controlProc, 0);
-    return reinterpret_cast<MainWindow *>(self)->onControlMessage(control, message, wParam, lParam);
+void MainWindow::onDropFiles(HWND, HDROP drop) {
+    static const auto queryFile =
+        SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+    static const auto finish = SystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
+    if (queryFile == nullptr || finish == nullptr)
+        return;
+    std::vector<std::filesystem::path> files(queryFile(drop, 0xFFFFFFFF, nullptr, 0));
+    for (UINT k = 0; k < files.size(); ++k) {
+        std::wstring file(queryFile(drop, k, nullptr, 0) + 1, L'\0');
+        file.resize(queryFile(drop, k, file.data(), UINT(file.size())));
+        files[k] = file;
+    }
+    finish(drop);
+    openFiles(files);
+}
+
+void MainWindow::openFiles(std::span<const std::filesystem::path> files) {
+    std::vector<GivenFile> given;
+    for (const std::filesystem::path &file : files)
+        given.push_back(GivenFileOf(file));
+    behaviour_.filesGiven(given);
+}
+
+void MainWindow::showMessage(const std::string &text) {
+    // Not at once: the source of a drop waits until the drop returns. Of two messages before the
+    // box shows, the later one shows.
+    if (std::exchange(message_, Wide(text)).empty())
+        PostMessageW(window_, kShowMessage, 0, 0);
+}
+
+void MainWindow::onShowMessage() {
+    const std::wstring text = std::exchange(message_, {});
+    MessageBoxW(window_, text.c_str(), WindowText(window_).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+std::optional<GivenFile> MainWindow::askForPicture() {
+    static const auto getOpenFileName =
+        SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    const lang::Captions &captions = behaviour_.captions();
+    std::wstring patterns;
+    for (const std::string_view pattern : kPicturePatterns)
+        patterns += (patterns.empty() ? L"" : L";") + Wide(pattern);
+    // Each filter is its name and its patterns, each ending in a null; one more ends the list.
+    const std::wstring filters = Wide(captions.pictureFilesText) + L" (" + patterns + L")" + L'\0' +
+                                 patterns + L'\0' + Wide(captions.allFilesText) + L" (*.*)" +
+                                 L'\0' + L"*.*" + L'\0';
+    const std::wstring title = Wide(captions.openPictureTitle);
+    std::wstring file(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = DWORD(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                   OFN_NOCHANGEDIR; // the folder shown is not the program's current one
+    if (getOpenFileName == nullptr || !getOpenFileName(&dialog))
+        return std::nullopt;
+    file.resize(file.find(L'\0'));
+    return GivenFileOf(file);
+}
+
+LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return self->onControlMessage(control, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -425,12 +536,12 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
     const auto *key = reinterpret_cast<const MSG *>(lParam);
     switch (message) {
     case WM_SETFOCUS: // reported once the control has it
-        DefSubclassProc(control, message, wParam, lParam);
+        passOn(control, message, wParam, lParam);
         behaviour_.focusChanged(self);
         return 0;
     case WM_GETDLGCODE: // Return presses the focused push button or flag, not a default button
         if (button && key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-            return DefSubclassProc(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
+            return passOn(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
         break;
     case WM_KEYDOWN:
         if (flag && (wParam == VK_SPACE || wParam == VK_RETURN))
@@ -461,13 +572,16 @@ LRESULT MainWindow::onControlMessage(HWND control, UINT message, WPARAM wParam, 
         if (field)
             return onFieldChar(control, self, wParam, lParam);
         break;
+    case WM_DROPFILES: // a file dropped on a field is a picture to open, never text
+        onDropFiles(window_, HDROP(wParam));
+        return 0;
     case WM_CONTEXTMENU: // the window's menu in place of the EDIT's own
         if (!field)
             break;
         onFieldContextMenu(control, self, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return passOn(control, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onFieldChar(HWND field, const Control &control, WPARAM wParam, LPARAM lParam) {
@@ -486,7 +600,7 @@ LRESULT MainWindow::onFieldChar(HWND field, const Control &control, WPARAM wPara
     if (c == 1) // Ctrl+A, which older edit controls do not take as "select all"
         Edit_SetSel(field, 0, -1);
     else if (typed && (*typed < 32 || *typed == 127))
-        return DefSubclassProc(field, WM_CHAR, wParam, lParam);
+        return passOn(field, WM_CHAR, wParam, lParam);
     else if (typed)
         SendMessageW(field, EM_REPLACESEL, TRUE, LPARAM(std::wstring(1, wchar_t(*typed)).c_str()));
     return 0;
@@ -549,10 +663,10 @@ void MainWindow::onFieldContextMenu(HWND field, const Control &control, POINT at
     }
 }
 
-LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     // A lock frame is a group box to screen readers, named after what its pair decides, but it
     // paints only the window's background and its lines. What its pair sends goes on to the window.
+    auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(frame, GWLP_USERDATA));
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -563,20 +677,17 @@ LRESULT CALLBACK MainWindow::frameProc(HWND frame, UINT message, WPARAM wParam, 
         GetClientRect(frame, &client);
         FillRect(HDC(wParam), &client, GetSysColorBrush(COLOR_3DFACE));
         if (message == WM_PRINTCLIENT)
-            reinterpret_cast<MainWindow *>(self)->paintLines(frame, HDC(wParam));
+            self->paintLines(frame, HDC(wParam));
         return 1;
     }
     case WM_PAINT:
-        reinterpret_cast<MainWindow *>(self)->paintLines(frame, nullptr);
+        self->paintLines(frame, nullptr);
         return 0;
     case WM_SETTEXT:       // the group box would paint its caption
     case WM_UPDATEUISTATE: // and its frame
         return DefWindowProcW(frame, message, wParam, lParam);
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(frame, frameProc, 0);
-        break;
     }
-    return DefSubclassProc(frame, message, wParam, lParam);
+    return self->passOn(frame, message, wParam, lParam);
 }
 
 std::string MainWindow::text(const Control &field) const {
@@ -625,7 +736,7 @@ void MainWindow::tip(HWND control, std::string_view text) {
     std::wstring wide = Wide(text);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = GetParent(control);
     tool.uId = UINT_PTR(control);
     tool.lpszText = wide.data();
@@ -652,7 +763,9 @@ void MainWindow::setFlagChecked(int flag, bool checked) {
     // Checking a radio button gives it the Tab stop and unchecking takes it away; a flag keeps its
     // own, as both flags are stops of the Tab order.
     SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | WS_TABSTOP);
-    place();
+    // Only the flags move: at the start the captions are still to come, and the labels, sized to
+    // no text yet, would be moved twice.
+    place(Role::Flag);
 }
 
 void MainWindow::setPlaceholder(const Control &field, const std::string &text) {

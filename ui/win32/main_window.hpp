@@ -5,14 +5,19 @@
 // WindowBehaviour that the Qt window drives too, which decides every figure, focus rule, caption
 // and checked option or flag.
 //
-// A keystroke goes first to translate(): the accelerators (F6, Ctrl+Q, Ctrl+R, Ctrl+Shift+C), then
-// the dialog navigation (Tab in the table's order, the arrow keys within a lock pair). A character
-// typed into a field reaches the field's subclass, which inserts what the behaviour lets in (typed)
-// as an undoable replacement of the selection; the field's EN_CHANGE then reaches the behaviour as
-// the user's edit unless the window itself is writing the field.
+// A keystroke goes first to translate(): the accelerators (F6, Ctrl+O, Ctrl+Q, Ctrl+R,
+// Ctrl+Shift+C), then the dialog navigation (Tab in the table's order, the arrow keys within a lock
+// pair). A character typed into a field reaches the field's subclass, which inserts what the
+// behaviour lets in (typed) as an undoable replacement of the selection; the field's EN_CHANGE then
+// reaches the behaviour as the user's edit unless the window itself is writing the field.
 //
 // A field's context menu (a right click, Shift+F10, the Menu key) is built when it opens: the
 // EDIT's own commands, then the program's entries (MenuOf), in the window's language.
+//
+// A picture file comes as WM_DROPFILES (the window and the fields accept files: a file dropped on a
+// field is a picture to open, never text), from the open dialog (Ctrl+O, the menu) or from the
+// command line; the behaviour opens it or says why not, in a message box shown once the message
+// loop gets to it. shell32 and comdlg32 are loaded at their first use, not at the start.
 //
 // Accessibility: a field is named by its label, created just before it, and an empty one exposes
 // its placeholder as its cue banner; a flag is a radio button drawn through NM_CUSTOMDRAW and named
@@ -24,7 +29,12 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <array>
+#include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -51,8 +61,13 @@ public:
     HWND find(const Control &control) const;
 
     // The message loop's step before TranslateMessage and DispatchMessage: true when the window's
-    // keys or the dialog navigation took the message.
+    // keys or the dialog navigation took the message. The mouse's messages also go to the
+    // tooltips from here.
     bool translate(MSG &message);
+
+    // Files given to the window, dropped on it or named on the command line: one opens, several
+    // are refused (WindowBehaviour::filesGiven).
+    void openFiles(std::span<const std::filesystem::path> files);
 
     // WindowView
     std::string text(const Control &field) const override;
@@ -68,11 +83,13 @@ public:
     void setToolTip(const Control &field, const std::string &text) override;
     void enterText(const Control &field, const std::string &text) override;
     void copyToClipboard(const std::string &text) override;
+    void showMessage(const std::string &text) override;
+    std::optional<GivenFile> askForPicture() override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
-    static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 
     BOOL onCreate(HWND window, LPCREATESTRUCT create);
     void onCommand(HWND window, int id, HWND control, UINT code);
@@ -82,6 +99,8 @@ private:
     void paintLines(HWND container, HDC dc);
     void onActivate(HWND window, UINT state, HWND other, BOOL minimized);
     void onDpiChanged(UINT dpi, const RECT &suggested);
+    void onDropFiles(HWND window, HDROP drop);
+    void onShowMessage(); // shows the message showMessage left
     LRESULT onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onFieldChar(HWND field, const Control &control, WPARAM wParam, LPARAM lParam);
     // Shows the field's context menu at `at` (screen coordinates; -1, -1 for at the caret) and
@@ -91,8 +110,16 @@ private:
     // The window that holds `control`: its pair's frame, or the main window.
     HWND parentOf(const Control &control) const;
     void createControls();
+    // Has `procedure` take the messages of the control of row `row` before the control's own
+    // procedure, to which passOn hands what it leaves. The procedure is swapped in rather than
+    // chained with SetWindowSubclass, which keeps its chain in a window property: under wine,
+    // reading it for every message to the control is a round trip to the wine server.
+    void subclass(HWND control, std::size_t row, WNDPROC procedure);
+    LRESULT passOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     void createFontAndIcons();
-    void place(); // moves each control whose box changed: a label's text, the checked flag, the DPI
+    // Moves each control whose box changed (a label's text, the checked flag, the DPI), or only
+    // those of role `only`.
+    void place(std::optional<Role> only = {});
     void caption(HWND control, std::string_view text, std::string_view tooltip = {});
     void tip(HWND control, std::string_view text); // empty for none
 
@@ -103,10 +130,13 @@ private:
     std::array<HICON, 2> icons_{}; // small and big
     HACCEL accelerators_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::array<HWND, layout::kControls.size()> controls_{};           // by row, none for a line
     std::array<layout::PixelBox, layout::kControls.size()> placed_{}; // by row, where each is now
+    std::array<WNDPROC, layout::kControls.size()> ownProcedures_{};   // by row, of those subclassed
     HWND lastFocus_ = nullptr; // the control in focus when the window was last deactivated
     bool writing_ = false;     // the window's own write of a field is under way
     wchar_t pendingHigh_ = 0;  // the first half of a character typed as a surrogate pair
+    std::wstring message_;     // to show once the message loop gets to it
 };
 
 } // namespace quadrel
