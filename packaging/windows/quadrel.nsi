@@ -2,8 +2,9 @@
 ;   makensis -DVERSION=1.0.7 -DVERSION_RECORD=1.0.0.7 -DSTAGE=<dir> -DICON=<quadrel.ico>
 ;            -DOUTFILE=<setup.exe> quadrel.nsi
 ; STAGE holds the files that go in (quadrel.exe, LICENSE.txt). The installer puts them in
-; Program Files\Quadrel for every user, adds a Start-menu entry and registers its uninstaller with
-; Windows (Settings > Apps). Both it and the uninstaller run silently with /S.
+; Program Files\Quadrel for every user, adds a Start-menu entry, offers the program under "Open
+; with" for the picture files it reads, and registers its uninstaller with Windows (Settings >
+; Apps). Both it and the uninstaller run silently with /S.
 
 Unicode true
 Target amd64-unicode
@@ -15,6 +16,33 @@ RequestExecutionLevel admin
 !include "FileFunc.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quadrel"
+; "Open with": the program with its command and the types it opens, and the program in each type's
+; list of programs to open it with. No type's default program changes.
+!define APPLICATION_KEY "Software\Classes\Applications\quadrel.exe"
+
+; The picture types the program reads (ui/common/behaviour.hpp, kPicturePatterns), each given to
+; `MACRO`.
+!macro ForEachPictureType MACRO
+    !insertmacro ${MACRO} .jpg
+    !insertmacro ${MACRO} .jpeg
+    !insertmacro ${MACRO} .png
+    !insertmacro ${MACRO} .tif
+    !insertmacro ${MACRO} .tiff
+    !insertmacro ${MACRO} .webp
+    !insertmacro ${MACRO} .gif
+    !insertmacro ${MACRO} .bmp
+!macroend
+!macro OpenWith TYPE
+    WriteRegStr HKLM "${APPLICATION_KEY}\SupportedTypes" "${TYPE}" ""
+    WriteRegStr HKLM "Software\Classes\${TYPE}\OpenWithList\quadrel.exe" "" ""
+!macroend
+; Takes out what OpenWith put in, and the keys that held it if they hold nothing else now (no
+; subkey and no value: /ifempty since NSIS 3.04).
+!macro NoLongerOpenWith TYPE
+    DeleteRegKey HKLM "Software\Classes\${TYPE}\OpenWithList\quadrel.exe"
+    DeleteRegKey /ifempty HKLM "Software\Classes\${TYPE}\OpenWithList"
+    DeleteRegKey /ifempty HKLM "Software\Classes\${TYPE}"
+!macroend
 
 Name "Quadrel ${VERSION}"
 OutFile "${OUTFILE}"
@@ -56,6 +84,9 @@ Section "Quadrel"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Quadrel.lnk" "$INSTDIR\quadrel.exe"
 
+    WriteRegStr HKLM "${APPLICATION_KEY}\shell\open\command" "" '"$INSTDIR\quadrel.exe" "%1"'
+    !insertmacro ForEachPictureType OpenWith
+
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Quadrel"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Quadrel team"
@@ -72,6 +103,8 @@ SectionEnd
 Section "Uninstall"
     SetShellVarContext all
     Delete "$SMPROGRAMS\Quadrel.lnk"
+    DeleteRegKey HKLM "${APPLICATION_KEY}"
+    !insertmacro ForEachPictureType NoLongerOpenWith
     Delete "$INSTDIR\quadrel.exe"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"
