@@ -58,8 +58,9 @@ struct Captions {
     NotOpened notOpened;
     const char *severalFilesText;
     // A text field's edit commands, for a window that builds that menu itself (Win32): undo, cut,
-    // copy, paste, delete, select all.
+    // copy, paste, delete, select all; and the Delete key's name on the language's keyboards.
     std::array<const char *, 6> editCommands;
+    const char *deleteKey;
 };
 
 // clang-format off
@@ -84,7 +85,7 @@ inline constexpr std::array<Captions, 2> kCaptions{{
       "Il file non esiste.", "È una cartella.", "Il file non si può leggere.",
       "Non è un file di questo computer."},
      "Nessuno dei %1 file è stato aperto.\nSi apre un'immagine alla volta.",
-     {"Annulla", "Taglia", "Copia", "Incolla", "Elimina", "Seleziona tutto"}},
+     {"Annulla", "Taglia", "Copia", "Incolla", "Elimina", "Seleziona tutto"}, "Canc"},
     {kEnglish, "English",
      {"Megapixels", "Horizontal pixels", "Vertical pixels", "Print resolution [DPI]",
       "Print width [cm]", "Print height [cm]"},
@@ -106,7 +107,7 @@ inline constexpr std::array<Captions, 2> kCaptions{{
       "There is no such file.", "It is a folder.", "The file cannot be read.",
       "It is not a file on this computer."},
      "None of the %1 files was opened.\nOne picture opens at a time.",
-     {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"}},
+     {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"}, "Del"},
 }};
 // clang-format on
 

@@ -87,13 +87,13 @@ bool IsField(const Control &control) {
 // position in MenuOf plus kFirstMenuEntry.
 struct EditCommand {
     UINT message;
-    const wchar_t *key;
+    const wchar_t *key; // after a tab; none for the Delete key, which is named in each language
 };
 constexpr std::array<EditCommand, 6> kEditCommands{{{WM_UNDO, L"\tCtrl+Z"},
                                                     {WM_CUT, L"\tCtrl+X"},
                                                     {WM_COPY, L"\tCtrl+C"},
                                                     {WM_PASTE, L"\tCtrl+V"},
-                                                    {WM_CLEAR, L"\tDel"},
+                                                    {WM_CLEAR, nullptr},
                                                     {EM_SETSEL, L"\tCtrl+A"}}};
 constexpr UINT kFirstMenuEntry = 16;
 
@@ -631,11 +631,10 @@ void MainWindow::onFieldContextMenu(HWND field, const Control &control, POINT at
         end - start < length};
     HMENU menu = CreatePopupMenu();
     for (std::size_t k = 0; k < kEditCommands.size(); ++k) {
-        // The Delete key is "Canc" on Italian keyboards.
-        const bool canc = kEditCommands[k].message == WM_CLEAR && captions.code == lang::kItalian;
-        const std::wstring key = canc ? L"\tCanc" : kEditCommands[k].key;
+        const wchar_t *key = kEditCommands[k].key;
+        const std::wstring shown = key ? key : L'\t' + Wide(captions.deleteKey);
         AppendMenuW(menu, enabled[k] ? MF_STRING : MF_STRING | MF_GRAYED, k + 1,
-                    (Wide(captions.editCommands[k]) + key).c_str());
+                    (Wide(captions.editCommands[k]) + shown).c_str());
     }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     const std::vector<MenuEntry> entries = MenuOf(control, captions);
