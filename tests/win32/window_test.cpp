@@ -126,9 +126,10 @@ public:
     std::string shown() const {
         if (handle() == nullptr)
             return "closed";
+        HWND focus = GetFocus();
         std::string s = "-";
-        for (const layout::Row &row : layout::kControls)
-            s = find(row.control) == GetFocus() ? layout::Name(row.control) : s;
+        for (const layout::Row &row : layout::kControls) // a line has no window: nullptr
+            s = focus != nullptr && find(row.control) == focus ? layout::Name(row.control) : s;
         s += ' ' + std::string(behaviour().language()) + ' ';
         for (const LockPair pair : kLockPairs)
             for (const int option : {0, 1})
@@ -254,9 +255,8 @@ TEST(Fields, MenuHintsAndClipboard) {
 std::pair<std::vector<COLORREF>, int> Shot(HWND control) {
     RECT box;
     GetClientRect(control, &box);
-    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, box.right, box.bottom));
-    ReleaseDC(nullptr, screen);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, CreateBitmap(box.right, box.bottom, 1, 32, nullptr));
     FillRect(dc, &box, GetSysColorBrush(COLOR_3DFACE));
     SendMessageW(control, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT | PRF_ERASEBKGND);
     std::vector<COLORREF> pixels;
@@ -384,7 +384,7 @@ TEST(PictureFiles, OpenWhenDroppedOrChosen) {
         {"a picture dropped on the window", U"", false, {picture}, opened},
         {"a picture dropped on a field", U"", true, {picture}, opened},
         {"two files dropped", U"", false, {picture, picture}, std::string(kTitle) + " | Nessuno dei 2 file è stato aperto.\nSi apre un'immagine alla volta."},
-        {"a picture chosen after Ctrl+O", U"ⓞ", false, {}, opened + " | Apri immagine"},
+        {"a picture chosen after Ctrl+O", U"ⓞ", false, {}, opened + " | " + lang::kCaptions[0].openPictureTitle},
         // clang-format on
     };
     pictureChosen = picture;
