@@ -250,6 +250,36 @@ TEST(Fields, MenuHintsAndClipboard) {
     }
 }
 
+// A field the user is not in shows the start of its text, its caret at the start; the field being
+// typed in keeps its caret where the user left it.
+TEST(Fields, ShowTheirStartWhenNotEdited) {
+    Window w;
+    w.type(U"9999999999999999999999999");
+    HWND pixels = w.find(Control::Field(1));
+    EXPECT_EQ(Edit_GetSel(w.find(Control::Field(0))), MAKELRESULT(25, 25));
+    EXPECT_EQ(Edit_GetSel(pixels), 0);
+    EXPECT_GE(GET_X_LPARAM(SendMessageW(pixels, EM_POSFROMCHAR, 0, 0)), 0); // the start shows
+    w.type(U"⇥");
+    EXPECT_EQ(Edit_GetSel(w.find(Control::Field(0))), 0);
+}
+
+// A tooltip shows while the mouse rests on its control: the message loop relays the mouse to it.
+TEST(Fields, TooltipShowsOnHover) {
+    Window w;
+    HWND button = w.find({Role::DefaultRatioButton});
+    SendMessageW(w.tooltips(), TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+    RECT box;
+    GetWindowRect(button, &box);
+    SetCursorPos(box.left + 4, box.top + 4);
+    PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    for (const auto end = GetTickCount64() + 5000;
+         !IsWindowVisible(w.tooltips()) && GetTickCount64() < end;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        w.pump();
+    }
+    EXPECT_TRUE(IsWindowVisible(w.tooltips()));
+}
+
 // The control's client area as it paints itself (WM_PRINTCLIENT) over the face colour: its pixels,
 // row by row, and its width.
 std::pair<std::vector<COLORREF>, int> Shot(HWND control) {
@@ -267,23 +297,32 @@ std::pair<std::vector<COLORREF>, int> Shot(HWND control) {
     return {pixels, int(box.right)};
 }
 
-// Each row of the layout table, in Italian and then in English. A control sits at its box in
-// pixels at the window's DPI, the checked flag's 4 pixels larger a side, a label's (sized to its
-// text) at its left and top; shows its text and tooltip in the language (TextOf); and tells screen
-// readers what it is: a field is named by its label, created just before it; a lock pair lies in a
-// group box; a flag is a radio button, checked for its language, painted as its picture inside a
-// border of the text colour, one pixel at 96 DPI. A line is one pixel of the text colour wide,
-// painted by the frame or window it lies in.
+// Each row of the layout table, in Italian, in English, then in English moved to a monitor of 1.5
+// times the DPI (WM_DPICHANGED). A control sits at its box in pixels at the window's DPI, the
+// checked flag's 4 pixels larger a side, a label's (sized to its text) at its left and top; shows
+// its text and tooltip in the language (TextOf); and tells screen readers what it is: a field is
+// named by its label, created just before it; a lock pair lies in a group box; a flag is a radio
+// button, checked for its language, painted as its picture inside a border of the text colour, one
+// pixel at 96 DPI. A line is one pixel of the text colour wide, painted by the frame or window it
+// lies in.
 TEST(Layout, EveryControlPlacedNamedAndPainted) {
     Window w;
-    const UINT dpi = GetDpiForWindow(w.handle());
-    const float twips = layout::kTwipsPerInch / float(dpi);  // a pixel's
-    const int border = std::max(1, MulDiv(1, int(dpi), 96)); // a flag's
-    for (const int language : {0, 1}) {
-        if (language == 1)
+    for (const int step : {0, 1, 2}) {
+        const int language = step > 0;
+        UINT dpi = GetDpiForWindow(w.handle());
+        if (step == 1) {
             w.type(U"⚐");
+        } else if (step == 2) {
+            RECT outer;
+            GetWindowRect(w.handle(), &outer);
+            dpi = dpi * 3 / 2;
+            SendMessageW(w.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&outer));
+        }
+        const float twips = layout::kTwipsPerInch / float(dpi);  // a pixel's
+        const int border = std::max(1, MulDiv(1, int(dpi), 96)); // a flag's
         for (const auto &[c, box] : layout::kControls) {
-            const std::string name = layout::Name(c) + (language ? " in English" : " in Italian");
+            const std::string name =
+                layout::Name(c) + std::array{" in Italian", " in English", " at 1.5 times"}[step];
             HWND control = w.find(c);
             if (control == nullptr) { // a line
                 const std::optional<Control> frame = layout::ContainerOf(c);
@@ -330,12 +369,19 @@ TEST(Layout, EveryControlPlacedNamedAndPainted) {
     }
 }
 
-// A picture of 6000 x 4000 pixels in the temporary folder (the wine prefix's, made for the run):
-// all that is read of a JPEG, its start (SOI) and its frame header (SOF0).
-std::filesystem::path Picture(const std::wstring &name) {
+// A picture in the temporary folder (the wine prefix's, made for the run): all that is read of a
+// JPEG, its start (SOI), for a phone's an EXIF block of orientation 6, and its frame header (SOF0):
+// 6000 x 4000 pixels, or the phone's 4032 x 3024.
+std::filesystem::path Picture(const std::wstring &name, bool phone = false) {
     const std::filesystem::path file = std::filesystem::temp_directory_path() / name;
-    std::ofstream(file, std::ios::binary) << std::string(
-        "\xFF\xD8\xFF\xC0\0\x11\x08\x0F\xA0\x17\x70\x03\x01\x22\0\x02\x11\x01\x03\x11\x01", 21);
+    std::ofstream(file, std::ios::binary)
+        << (phone ? std::string(
+                        "\xFF\xD8\xFF\xE1\0\x22\x45\x78\x69\x66\0\0\x49\x49\x2A\0\x08\0\0\0\x01\0"
+                        "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0\xFF\xC0\0\x11\x08\x0B\xD0\x0F"
+                        "\xC0",
+                        47)
+                  : std::string("\xFF\xD8\xFF\xC0\0\x11\x08\x0F\xA0\x17\x70", 11))
+        << std::string("\x03\x01\x22\0\x02\x11\x01\x03\x11\x01", 10);
     return file;
 }
 
@@ -353,38 +399,54 @@ HDROP Drop(const std::vector<std::filesystem::path> &files) {
     return HDROP(memory);
 }
 
-// Each dialog box of the test program's thread is closed with OK as it shows (a CBT hook: none
-// waits for a user), noted in dialogsShown after " | ": a message box's text, or an open dialog's
-// title, after "no owner: " for one that no window owns. An open dialog is given pictureChosen.
+// Each dialog box of the test program's thread is closed with OK once it shows (a CBT hook, then a
+// timer: none waits for a user), noted in dialogsShown after " | ": a message box's text, or an
+// open dialog's title and file types, after "no owner: " for one that no window owns. An open
+// dialog is given pictureChosen.
 std::string dialogsShown;
 std::filesystem::path pictureChosen;
+void CALLBACK CloseDialog(HWND dialog, UINT, UINT_PTR timer, DWORD) { // once it has filled itself
+    KillTimer(dialog, timer);
+    HWND text = GetDlgItem(dialog, 0xFFFF), types = GetDlgItem(dialog, cmb1); // a message box's
+    dialogsShown += GetWindow(dialog, GW_OWNER) != nullptr ? " | " : " | no owner: ";
+    dialogsShown += WindowText(text != nullptr ? text : dialog);
+    for (int k = 0; types != nullptr && k < ComboBox_GetCount(types); ++k) {
+        std::array<wchar_t, 128> type{};
+        ComboBox_GetLBText(types, k, type.data());
+        dialogsShown += (k == 0 ? ": " : ", ") + Utf8(type.data());
+    }
+    SetDlgItemTextW(dialog, cmb13, pictureChosen.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
 LRESULT CALLBACK CloseDialogs(int code, WPARAM wParam, LPARAM lParam) {
     std::array<wchar_t, 8> kind{};
     GetClassNameW(HWND(wParam), kind.data(), int(kind.size()));
-    if (code == HCBT_ACTIVATE && std::wstring_view(kind.data()) == L"#32770") {
-        HWND dialog = HWND(wParam), text = GetDlgItem(dialog, 0xFFFF); // a message box's
-        dialogsShown += GetWindow(dialog, GW_OWNER) != nullptr ? " | " : " | no owner: ";
-        dialogsShown += WindowText(text != nullptr ? text : dialog);
-        SetDlgItemTextW(dialog, cmb13, pictureChosen.c_str());
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    }
+    if (code == HCBT_ACTIVATE && std::wstring_view(kind.data()) == L"#32770")
+        SetTimer(HWND(wParam), 1, 0, CloseDialog);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// A picture dropped on the window, or on a field, opens: its name goes to the title. Several files
-// are refused with a message box of the window's, shown once the drop has returned. Ctrl+O asks
-// with the open dialog, in the window's language; the file chosen there opens.
+// A picture dropped on the window, or on a field, opens: its figures, its name in the title.
+// Several files are refused with a message box of the window's, shown once the drop has returned.
+// Ctrl+O asks with the open dialog, in the window's language, offering the formats read; the file
+// chosen there opens.
 TEST(PictureFiles, OpenWhenDroppedOrChosen) {
-    const std::filesystem::path picture = Picture(L"foto-東京.jpg");
-    const std::string opened = "foto-東京.jpg - " + std::string(kTitle);
+    const std::filesystem::path picture = Picture(L"foto-東京.jpg"),
+                                phone = Picture(L"tall.jpg", true);
+    const std::string opened =
+        "foto-東京.jpg - " + std::string(kTitle) + " 24|6000|4000|300|50,8|33,9|3:2";
+    const std::string types =
+        ": Pictures (*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.webp;*.gif;*.bmp), All files (*.*)";
     using Files = std::vector<std::filesystem::path>;
-    // Each row: keys, files dropped on a field or else on the window, then the title and dialogs.
+    // Each row: keys, files dropped on a field or else on the window, then the title, the figures
+    // and the dialogs shown.
     const std::tuple<const char *, std::u32string_view, bool, Files, std::string> rows[] = {
         // clang-format off
-        {"a picture dropped on the window", U"", false, {picture}, opened},
-        {"a picture dropped on a field", U"", true, {picture}, opened},
-        {"two files dropped", U"", false, {picture, picture}, std::string(kTitle) + " | Nessuno dei 2 file è stato aperto.\nSi apre un'immagine alla volta."},
-        {"a picture chosen after Ctrl+O", U"ⓞ", false, {}, opened + " | " + lang::kCaptions[0].openPictureTitle},
+        {"a picture dropped on the window", U"❹300", false, {picture}, opened},
+        {"a picture dropped on a field", U"❹300", true, {picture}, opened},
+        {"a phone's picture, turned upright, in English", U"⚐❹300", true, {phone}, "tall.jpg - " + std::string(kTitle) + " 12,2|3024|4032|300|25,6|34,1|3:4"},
+        {"two files dropped", U"❹300", false, {picture, picture}, std::string(kTitle) + " |||300|||1,3333333333333 | Nessuno dei 2 file è stato aperto.\nSi apre un'immagine alla volta."},
+        {"a picture chosen after Ctrl+O, in English", U"⚐❹300ⓞ", false, {}, opened + " | Open picture" + types},
         // clang-format on
     };
     pictureChosen = picture;
@@ -399,7 +461,8 @@ TEST(PictureFiles, OpenWhenDroppedOrChosen) {
             EXPECT_EQ(dialogsShown, "") << name << ": a dialog shown before the drop returned";
             w.pump();
         }
-        EXPECT_EQ(WindowText(w.handle()) + dialogsShown, shown) << name;
+        const std::string figures = w.shown().substr(w.shown().rfind(' '));
+        EXPECT_EQ(WindowText(w.handle()) + figures + dialogsShown, Marked(shown)) << name;
     }
 }
 
