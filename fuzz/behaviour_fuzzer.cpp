@@ -1,4 +1,4 @@
-// The window's behaviour under any sequence of user actions, through a small fake window: after
+// The window's behaviour under any sequence of user actions, through the tests' fake window: after
 // each step the figures must be those the step leaves by ui/common/behaviour.hpp, worked out with
 // the core's RecalcWrites, and every state what that header promises. Input: byte 0 picks the
 // decimal mark (MarkFromByte), then pairs of an action (kActions, any other byte by its value
@@ -15,7 +15,7 @@
 #include "core/key_filter.hpp"
 #include "core/ratio.hpp"
 #include "core/size_text.hpp"
-#include "ui/common/behaviour.hpp"
+#include "tests/common/fake_window.hpp"
 
 #include <set>
 #include <tuple>
@@ -35,30 +35,12 @@ const std::string kPastes[] = {"-2",     "1e400", "nan",     "0",   std::string(
 constexpr std::u32string_view kScripts = U"\u0663\u06F8\u0966\u0E51\uFF15\u066B\U0001D7D6\u00E9";
 constexpr std::string_view kActions = "fctbp6r";
 
-struct FakeWindow : WindowView {
-    explicit FakeWindow(std::string_view mark)
-        : dec(mark) {
-        behaviour.start(mark);
-        behaviour.focusChanged(focused); // the focus lands in the first field when the window shows
-    }
+// The tests' fake window, and what the behaviour's promises are checked against.
+struct CheckedWindow : FakeWindow {
+    explicit CheckedWindow(std::string_view mark)
+        : FakeWindow(mark)
+        , dec(mark) {}
 
-    std::string text(const Control &f) const override { return texts.at(slot(f)); }
-    void write(const Control &f, const std::string &t) override { texts.at(slot(f)) = t; }
-    void selectAll(const Control &) override { selected = true; } // only ever the field entered
-    void showLockPair(LockPair pair) override { shown = pair; }
-    void setLockChecked(LockPair pair, int option) override { checked.at(int(pair)) = option; }
-    void focus(const Control &c) override { behaviour.focusChanged(focused = c); }
-    void setTitle(const std::string &) override {}
-    void setCaptions(const lang::Captions &) override {}
-    void setFlagChecked(int, bool) override {}
-    void setPlaceholder(const Control &, const std::string &) override {}
-    void setToolTip(const Control &, const std::string &) override {}
-    void enterText(const Control &, const std::string &) override {}
-    void copyToClipboard(const std::string &) override {}
-    void showMessage(const std::string &) override {}
-    std::optional<GivenFile> askForPicture() override { return {}; }
-
-    static std::size_t slot(const Control &f) { return f == kRatioField ? 6 : f.index; }
     // A data field's own figure as text, as leaving it tidies it, and the ratio a pair or a paper
     // in it writes; no figure for a text that is no number nor size.
     std::pair<std::string, std::string> own(int k, const std::string &t) const {
@@ -125,15 +107,11 @@ struct FakeWindow : WindowView {
         }
         Check(lastEntered == behaviour.lastEntered() && shown == PairOf(lastEntered), "pair", "");
         for (const LockPair pair : kLockPairs)
-            Check(checked[int(pair)] == behaviour.locks().chosen(pair), "lock checked", "");
+            Check(checkedLocks[int(pair)] == behaviour.locks().chosen(pair), "lock checked", "");
     }
 
     std::string dec;
-    Texts texts, onEntry;
-    Control focused = Control::Field(0);
-    bool selected = false; // the text in focus, as a field is when entered
-    std::optional<LockPair> shown;
-    std::array<int, 3> checked{-1, -1, -1};
+    Texts onEntry;
     // What the behaviour has to remember: the field entered last, the anchor, the visit.
     int lastEntered = 0, anchor = -1, anchorOnEntry = -1;
     bool editedThisVisit = false;
@@ -142,7 +120,6 @@ struct FakeWindow : WindowView {
     // Only a figure the user typed may show more decimals than its field's own (turning the
     // picture moves it to the partner field).
     std::set<std::string> typedFigures;
-    WindowBehaviour behaviour{*this};
 };
 
 } // namespace
@@ -150,7 +127,7 @@ struct FakeWindow : WindowView {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size) {
     const std::string_view mark = fuzz::MarkFromByte(size > 0 ? data[0] : 0);
     const char32_t markCode = mark == "\u066B" ? U'\u066B' : char32_t(mark[0]);
-    FakeWindow w(mark);
+    CheckedWindow w(mark);
     std::vector<Control> focusable;
     for (const layout::Row &row : layout::kControls)
         if (row.control.takesFocus())
@@ -160,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         const char action = kActions[known != kActions.npos ? known : data[i] % kActions.size()];
         const unsigned char arg = data[i + 1];
         const bool inField = w.focused.role == Role::Field || w.focused == kRatioField;
-        const std::string kept = inField && !w.selected ? w.texts[w.slot(w.focused)] : "";
+        const std::string kept = inField && !w.focusedSelected() ? w.texts[w.slot(w.focused)] : "";
         std::optional<std::string> edit; // the text the user leaves in the field in focus
         Texts want = w.texts;
         const Control left = w.focused;
@@ -170,10 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
             // F6: from the pair shown back to the field entered last, else to the option chosen.
             const bool back = left.role == Role::LockOption && left.pair == w.shown;
             const Control f6 = back ? Control::Field(w.lastEntered)
-                                    : Control::Lock(*w.shown, w.checked[int(*w.shown)]);
-            w.selected = false;
-            action == '6' ? w.behaviour.switchLockFocus()
-                          : w.behaviour.focusChanged(w.focused = to);
+                                    : Control::Lock(*w.shown, w.checkedLocks[int(*w.shown)]);
+            w.selected.fill(false);
+            action == '6' ? w.behaviour.switchLockFocus() : w.move(to);
             Check(action != '6' || w.focused == f6, "F6", "");
             want = w.moved(left, want);
             // Only "default" and a new choice in the anchor's pair recalculate, from the anchor.
@@ -190,9 +166,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         } else if (action == 'r') {
             // Turning tidies the field in focus as leaving it would, and works nothing out: turned
             // twice more, everything is as after the first.
-            auto [expected, restored] = left.role == Role::Field
-                                            ? w.tidied(left.index, want)
-                                            : std::pair(want, false);
+            auto [expected, restored] =
+                left.role == Role::Field ? w.tidied(left.index, want) : std::pair(want, false);
             std::swap(expected[PixelsX], expected[PixelsY]);
             std::swap(expected[WidthCm], expected[HeightCm]);
             const double before = restored ? w.ratioOnEntry : w.behaviour.ratio();
@@ -227,7 +202,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         if (edit) {
             const double ratio = w.behaviour.ratio();
             w.write(w.focused, want[w.slot(w.focused)] = *edit);
-            w.selected = false;
             w.behaviour.edited(w.focused);
             if (w.focused.role == Role::Field) {
                 const int k = w.focused.index;
