@@ -307,6 +307,14 @@ std::pair<std::vector<COLORREF>, int> Shot(HWND control) {
 // lies in.
 TEST(Layout, EveryControlPlacedNamedAndPainted) {
     Window w;
+    // A fixed size: the client area at the system's DPI (wine keeps that frame after a
+    // WM_DPICHANGED that only the test sent), no sizing border, no maximize box.
+    EXPECT_FALSE(GetWindowStyle(w.handle()) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+    RECT client;
+    GetClientRect(w.handle(), &client);
+    const float systemTwips = layout::kTwipsPerInch / float(GetDpiForWindow(w.handle()));
+    const layout::PixelBox area = layout::ToPixels(layout::kClientArea, {systemTwips, systemTwips});
+    EXPECT_EQ(std::pair(int(client.right), int(client.bottom)), std::pair(area.width, area.height));
     for (const int step : {0, 1, 2}) {
         const int language = step > 0;
         UINT dpi = GetDpiForWindow(w.handle());
